@@ -1,0 +1,3 @@
+#include "ui/cli.h"
+
+int main(int argc, char** argv) { return orv::MainCli(argc, argv); }

@@ -1,0 +1,90 @@
+#include "model/candidati.h"
+
+#include "ui/finestra.h"
+
+namespace orv {
+
+void TogliPresenti(Gioco& g, int c, int z) {
+  if (!CellaValida(c) || !ZonaValida(z)) return;
+  std::string& can = g.Can[c];
+  for (int j = 0; j < 9; ++j) {
+    if (NumCandidati(can) == 1) return;
+    int k = Zona()[z][j];
+    if (g.HaValore(k)) TogliCandidato(can, g.Cifra[k]);
+    if (NumCandidati(can) == 1) return;
+  }
+}
+
+void RicalcoloCandidati(Gioco& g) {
+  for (int c = 0; c < kCelle; ++c) {
+    if (g.HaValore(c)) {
+      g.Can[c] = kSenzaCandidati;
+    } else {
+      g.Can[c] = kTuttiCandidati;
+      TogliPresenti(g, c, ZonaRiga(c));
+      TogliPresenti(g, c, ZonaColonna(c));
+      TogliPresenti(g, c, ZonaQuadro(c));
+    }
+  }
+  g.f.Sugge1.setValue(true);
+  MostraCandidati(g);
+}
+
+std::string TestoErrori(int n) { return std::to_string(n) + (n == 1 ? " Errore" : " Errori"); }
+
+void ControlloErrori(Gioco& g, int c, char v) {
+  if (!CellaValida(c)) return;
+  if (!g.f.Sugge1.value() && g.InCreazione) {
+    g.f.Sugge1.setValue(true);
+    MostraCandidati(g);
+  }
+  g.NessunErrore = true;
+  const bool mostra = g.f.Sugge1.value();
+  for (int z : {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)}) {
+    for (int j = 0; j < 9; ++j) {
+      int k = Zona()[z][j];
+      std::string& can = g.Can[k];
+      if (!HaCandidato(can, v)) continue;
+      TogliCandidato(can, v);
+      std::string_view resto = Trim(can);
+      if (resto.empty()) {
+        g.NessunErrore = false;
+        if (!g.InTentativo) SegnalaErrore(g);
+        return;
+      }
+      if (mostra) g.f.caN[k].setCaption(std::string(resto));
+    }
+  }
+}
+
+void SegnalaErrore(Gioco& g) {
+  ListBox& l = g.f.ListCons;
+  l.clear();
+  l.addItem("- ERRORE NEL GIOCO ...");
+  if (g.InRisoluzione || g.UltimaModifica.empty()) {
+    l.addItem("  ... anomalie nei dati di partenza,");
+    l.addItem("  verificarli e ricaricarli.");
+  }
+  if (!g.UltimaModifica.empty()) {
+    l.addItem("  ... quando nella Casella segnalata,");
+    l.addItem("  hai cambiato " + g.UltimaModifica + ".");
+    l.addItem("  Ricaricare il Flash (o Cancellare");
+    l.addItem("  tutte le Mosse o Azzerare).");
+  }
+  g.f.Semaf.setFillColor(kRossoSemaforo);
+  g.f.SemaLab.setBackColor(kRossoSemaforo);
+  g.f.SemaLab.setCaption("ERR");
+  ++g.NumErrori;
+  g.f.NErr.setCaption(TestoErrori(g.NumErrori));
+  g.ModoConsigli = false;
+  for (int c = 0; c < kCelle; ++c) {
+    if (g.HaValore(c) && g.Orig[c] == Origine::Blu && Trim(g.Soluzione[c]).empty()) {
+      g.f.caN[c].setBackColor(kGrigioEsclusione);
+      g.f.caN[c].setForeColor(kRosso);
+    }
+  }
+  if (CellaValida(g.CellaSegnalata)) g.f.caN[g.CellaSegnalata].setBackColor(kViola);
+  for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3, &g.f.Applica}) b->setEnabled(false);
+}
+
+}  // namespace orv

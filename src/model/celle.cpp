@@ -1,0 +1,41 @@
+#include "model/celle.h"
+
+namespace orv {
+
+Colore ColoreOrigine(const Gioco& g, Origine o) {
+  switch (o) {
+    case Origine::Blu:
+      return kBluMossa;
+    case Origine::Provvisoria:
+      return g.ColoreMossa;
+    case Origine::Nera:
+      return kTestoPulsante;
+    case Origine::Nessuna:
+      break;
+  }
+  return kRosso;
+}
+
+void ImpostaValore(Gioco& g, int c, char v, Origine o) {
+  if (!CellaValida(c) || v == 0 || v == ' ') return;
+  g.Cifra[c] = v;
+  g.Orig[c] = o;
+  g.Can[c] = kSenzaCandidati;
+  Label& l = g.f.caN[c];
+  l.setCaption(std::string(1, v));
+  l.setFont(Font{"MS Sans Serif", g.DimValore, false, false});
+  l.setForeColor(ColoreOrigine(g, o));
+}
+
+void SvuotaCella(Gioco& g, int c) {
+  if (!CellaValida(c)) return;
+  g.Cifra[c] = 0;
+  g.Orig[c] = Origine::Nessuna;
+  Label& l = g.f.caN[c];
+  l.setCaption("");
+  l.setFont(Font{"Courier New", g.DimCandidati, false, false});
+  l.setForeColor(kRosso);
+  l.setBackColor(kBianco);
+}
+
+}  // namespace orv

@@ -1,0 +1,18 @@
+// How a cell's value and origin show on its label.
+#pragma once
+
+#include "model/gioco.h"
+
+namespace orv {
+
+// Gives cell c the value v with origin o: the digit in the value font and the origin's colour,
+// and the candidate text "  ". Riempite is the caller's to keep.
+void ImpostaValore(Gioco& g, int c, char v, Origine o);
+
+// Cell c loses its value and shows nothing: candidate font, red text, white background.
+void SvuotaCella(Gioco& g, int c);
+
+// The text colour of a value of origin o.
+Colore ColoreOrigine(const Gioco& g, Origine o);
+
+}  // namespace orv

@@ -1,0 +1,152 @@
+// The game model: one object, owned by the main window, holding the grid, every per-game field
+// and the window's controls. Each subsystem is a set of functions that take it by reference.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "model/form1.h"
+#include "model/schema.h"
+#include "toolkit/platform.h"
+
+namespace orv {
+
+enum class Origine : char { Nessuna, Nera, Blu, Provvisoria };
+
+enum class ModoVista { Nessuno, Tutti, SoloSe, SuDoppiette, SuTutti };
+
+enum class LivelloConsiglio { Nessuno, Metodo, Valore, Dove };
+
+// The move a search found. Fields a method does not write keep what they held.
+struct MossaTrovata {
+  std::string CodiceMetodo;
+  std::string ValoreMossa;
+  std::optional<int> CasellaMossa;
+  std::optional<int> ZonaMossa;
+  std::string DaTogliere;
+  std::string Gruppo;
+  std::string CaselleGruppo;
+  std::optional<int> SecondaZona;
+  std::array<int, 8> Rettangoli{};
+  bool operator==(const MossaTrovata&) const = default;
+};
+
+inline constexpr int kRigheUsoMetodi = 21;
+inline constexpr int kVociPriorita = 21;
+inline constexpr int kNessunaCella = 99;
+
+struct Gioco {
+  explicit Gioco(Platform& platform) : platform(platform) {}
+  Gioco(const Gioco&) = delete;
+  Gioco& operator=(const Gioco&) = delete;
+
+  Platform& platform;
+  Form1 f;
+
+  // --- The grid -------------------------------------------------------------------------
+  // The value of each cell: 0 for none, else the character shown ('1'..'9'; a restored record
+  // may hold any other character and it is kept as it stands).
+  std::array<char, kCelle> Cifra{};
+  std::array<Origine, kCelle> Orig{};
+  std::array<std::string, kCelle> Can;
+  int Riempite = 0;
+
+  bool HaValore(int c) const { return CellaValida(c) && Cifra[c] != 0; }
+  // The value as 1..9, 0 when the cell has none or holds something else.
+  int Valore(int c) const {
+    return HaValore(c) && Cifra[c] >= '1' && Cifra[c] <= '9' ? Cifra[c] - '0' : 0;
+  }
+
+  // --- Shared arrays --------------------------------------------------------------------
+  std::array<std::string, 27> RigheDati;
+  std::array<std::string, 27> RigheDatiCopia;
+  std::array<std::string, kCelle> Soluzione;
+  std::array<std::string, kCelle> SoluzioneTentativi;
+  std::array<std::string, kRigheUsoMetodi> UsoMetodiEtichetta;
+  std::array<int, kRigheUsoMetodi> UsoMetodiConta{};
+  std::array<int, kRigheUsoMetodi> UsoMetodiSalvati{};
+  int RigaMetodo = 0;
+  std::array<std::string, kVociPriorita> Priorita;
+  int NumMetodi = 0;
+  double DimValore = 0;
+  double DimCandidati = 0;
+
+  // --- Record and Flash -----------------------------------------------------------------
+  int RigheUsate = 0;
+  int RiempiteRegistrate = 0;
+  int ConsigliInizioTentativi = 0;
+  bool DatiRegistrati = false;
+  bool InSalvataggio = false;
+  int NumVociTentativi = 0;
+  bool CandidatiModificati = false;
+
+  // --- Run flags ------------------------------------------------------------------------
+  bool NessunErrore = true;
+  bool InTentativo = false;
+  bool InCreazione = false;
+  bool InRisoluzione = false;
+  bool SoloRicerca = false;
+  bool Trovata = false;
+  int NumConsigli = 0;
+  int Tentativi = 0;
+  Colore ColoreMossa = kBluMossa;
+  std::string ValutazioneTesto = "??";
+
+  // --- Techniques -----------------------------------------------------------------------
+  MossaTrovata Mossa;
+  int ValoreIniziale = 0;
+  int ValoreFinale = 0;
+  std::array<bool, kCelle> Esclusa{};
+
+  // --- Play -----------------------------------------------------------------------------
+  std::string UltimaModifica;
+  int CellaSegnalata = kNessunaCella;
+  int NumErrori = 0;
+  bool ModoConsigli = false;
+  bool InGioco = false;
+  bool DatiIniziati = false;
+  bool FlashPreso = false;
+  LivelloConsiglio Livello = LivelloConsiglio::Nessuno;
+  int Cursore = 0;
+  // Trial options cv1 loaded beyond member 0.
+  int NumOpzioniTentativo = 0;
+  Colore SfondoCursore = kBianco;
+  std::string NomeFile = " ";
+  std::string FileGuida;
+
+  // Set while a verification, a search, a trial step or a creation runs: handlers that start
+  // such work check it, so that events let through by the long procedure cannot start another.
+  bool Occupato = false;
+
+  // --- Grid geometry (twips) ------------------------------------------------------------
+  int Righe = 9;
+  int Colonne = 9;
+  int PassoCasella = 640;
+  int OrigineSinistra = 0;
+  int OrigineAlto = 0;
+  bool GrigliaCostruita = false;
+  int GrigliaDestra = 0;
+  int GrigliaBasso = 0;
+
+  // Which option of the panel "Mostra Candidati" is selected.
+  ModoVista Vista() const;
+};
+
+// A guard that marks the model busy for its lifetime; `attivo()` is false when it was already.
+class Occupazione {
+ public:
+  explicit Occupazione(Gioco& g) : g_(g), attivo_(!g.Occupato) { g_.Occupato = true; }
+  ~Occupazione() {
+    if (attivo_) g_.Occupato = false;
+  }
+  Occupazione(const Occupazione&) = delete;
+  Occupazione& operator=(const Occupazione&) = delete;
+  bool attivo() const { return attivo_; }
+
+ private:
+  Gioco& g_;
+  bool attivo_;
+};
+
+}  // namespace orv

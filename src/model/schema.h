@@ -1,0 +1,50 @@
+// The grid: cell indices and names, the 27 zones, and the candidate texts.
+//
+// A cell is 9 x row + column. Zones 0..8 are the rows, 9..17 the columns, 18..26 the boxes.
+// Candidate texts keep the program's text form: a blank, the digits ascending, a blank.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+inline constexpr int kCelle = 81;
+inline constexpr int kZone = 27;
+
+using TabellaZone = std::array<std::array<int, 9>, kZone>;
+
+// The zone table, built once at compile time.
+const TabellaZone& Zona();
+
+inline constexpr bool CellaValida(int c) { return c >= 0 && c < kCelle; }
+inline constexpr bool ZonaValida(int z) { return z >= 0 && z < kZone; }
+
+// The three zones of a cell; a cell outside 0..80 gives -1.
+inline constexpr int ZonaRiga(int c) { return CellaValida(c) ? c / 9 : -1; }
+inline constexpr int ZonaColonna(int c) { return CellaValida(c) ? 9 + c % 9 : -1; }
+inline constexpr int ZonaQuadro(int c) {
+  return CellaValida(c) ? 18 + 3 * ((c / 9) / 3) + (c % 9) / 3 : -1;
+}
+// The j-th cell of zone z; -1 when z or j is out of range.
+int CellaZona(int z, int j);
+
+// "Aa" for cell 0 .. "Ii" for cell 80; empty for an index outside the grid.
+std::string NomeCasella(int c);
+
+// VB-style Trim: blanks only, both ends.
+std::string_view Trim(std::string_view s);
+
+// Candidate helpers on a text such as " 1357 ".
+inline constexpr const char* kTuttiCandidati = " 123456789 ";
+inline constexpr const char* kSenzaCandidati = "  ";
+// Removes the first occurrence of d; the text is unchanged when d is absent.
+void TogliCandidato(std::string& can, char d);
+// Length of the text trimmed of its blanks.
+int NumCandidati(std::string_view can);
+bool HaCandidato(std::string_view can, char d);
+// " " + digits + " ".
+std::string Incornicia(std::string_view digits);
+
+}  // namespace orv

@@ -1,0 +1,35 @@
+// The sixteen solving methods and the move search.
+//
+// Every procedure has the same contract: in search mode (SoloRicerca and InRisoluzione set) it
+// only looks, and describes the first move that has an effect in g.Mossa; in apply mode
+// (SoloRicerca clear, InRisoluzione set) it changes the grid. Both report through g.Trovata.
+#pragma once
+
+#include "model/gioco.h"
+
+namespace orv {
+
+// Tries the methods in the order of g.Priorita and stops at the first that finds a move.
+void CercaMossa(Gioco& g);
+
+// Crossing and singles.
+void ColpoOcchio(Gioco& g);
+void CasellaSola(Gioco& g);
+void Incrocia(Gioco& g);
+
+// Locked candidates.
+void QuadroImprigiona(Gioco& g);
+void RigaColImprigiona(Gioco& g);
+
+// Naked subsets: CandidatiCaselle(2|3), TerneQuaterne(3|4|5).
+void CandidatiCaselle(Gioco& g, int n);
+void TerneQuaterne(Gioco& g, int n);
+
+// Hidden subsets: Nascosti(1..4).
+void Nascosti(Gioco& g, int n);
+
+// Fish.
+void XWing(Gioco& g);
+void Swordfish(Gioco& g);
+
+}  // namespace orv

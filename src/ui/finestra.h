@@ -1,0 +1,37 @@
+// The main window's own procedures: start-up, the reset, the candidate display, the panel.
+#pragma once
+
+#include <string>
+
+#include "model/gioco.h"
+
+namespace orv {
+
+// "Orvento Versione 2.3 - ..." as the window and the about box show it.
+extern const char* const kTitoloFinestra;
+
+// Start-up of the main window: tables, cell labels, value chooser, reset, help file.
+void Form_Load(Gioco& g);
+
+// Wires the handlers of the controls this program has so far.
+void CollegaEventi(Gioco& g);
+
+// "Azzera Tutto".
+void Azzera(Gioco& g);
+
+// Places the cell labels, the grid lines and headings and the controls that follow the grid.
+void DisponiGriglia(Gioco& g);
+
+void MostraCandidati(Gioco& g);
+void PulisciCaselle(Gioco& g);
+void ProntoConsigli(Gioco& g);
+void AggiornaPannello(Gioco& g);
+
+// A candidate text as a cell shows it: trimmed, and after five candidates a blank so that the
+// rest goes to the second line.
+std::string TestoCandidati(const std::string& can);
+
+// Menu "Ricalcolo dei Candidati".
+void mRicMan_Click(Gioco& g);
+
+}  // namespace orv

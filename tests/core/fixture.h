@@ -1,0 +1,57 @@
+// Shared fixtures of the core tests: a game on a scripted platform, grids from text.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/candidati.h"
+#include "model/celle.h"
+#include "model/gioco.h"
+#include "toolkit/scripted_platform.h"
+#include "ui/finestra.h"
+
+namespace orv::test {
+
+// A started main window (tables built, reset done) on a scripted platform.
+struct Partita {
+  ScriptedPlatform platform;
+  std::unique_ptr<Gioco> g;
+  Partita() : g(std::make_unique<Gioco>(platform)) {
+    CollegaEventi(*g);
+    Form_Load(*g);
+  }
+  Gioco& operator*() { return *g; }
+  Gioco* operator->() { return g.get(); }
+};
+
+// Puts the 81-character grid (digits; '.', '0' or ' ' for an empty cell) on the board as givens,
+// counts Riempite and, when asked, recomputes the candidates.
+inline void CaricaGriglia(Gioco& g, std::string_view griglia, bool ricalcola = true) {
+  g.Riempite = 0;
+  for (int c = 0; c < kCelle; ++c) {
+    char ch = c < static_cast<int>(griglia.size()) ? griglia[c] : '.';
+    if (ch >= '1' && ch <= '9') {
+      ImpostaValore(g, c, ch, Origine::Nera);
+      ++g.Riempite;
+    } else {
+      SvuotaCella(g, c);
+      g.Can[c] = kTuttiCandidati;
+    }
+  }
+  if (ricalcola) RicalcoloCandidati(g);
+}
+
+// Nine row strings joined.
+inline std::string Righe(std::initializer_list<std::string_view> righe) {
+  std::string s;
+  for (auto r : righe) s += r;
+  return s;
+}
+
+}  // namespace orv::test
+
+namespace orv::test {
+// Recomputing the candidates selects the view "Tutti"; this goes back to "Nessuno".
+inline void VistaNessuno(Gioco& g) { g.f.Sugge0.setValue(true); }
+}  // namespace orv::test
