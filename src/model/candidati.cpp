@@ -30,7 +30,9 @@ void RicalcoloCandidati(Gioco& g) {
   MostraCandidati(g);
 }
 
-std::string TestoErrori(int n) { return std::to_string(n) + (n == 1 ? " Errore" : " Errori"); }
+std::string TestoErrori(int n) {
+  return std::to_string(n) + (n == 1 ? " Errore" : " Errori");
+}
 
 void ControlloErrori(Gioco& g, int c, char v) {
   if (!CellaValida(c)) return;

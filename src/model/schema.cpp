@@ -19,7 +19,9 @@ constexpr TabellaZone kZona = CostruisciZone();
 
 }  // namespace
 
-const TabellaZone& Zona() { return kZona; }
+const TabellaZone& Zona() {
+  return kZona;
+}
 
 int CellaZona(int z, int j) {
   if (!ZonaValida(z) || j < 0 || j > 8) return -1;
@@ -43,9 +45,13 @@ void TogliCandidato(std::string& can, char d) {
   if (p != std::string::npos) can.erase(p, 1);
 }
 
-int NumCandidati(std::string_view can) { return static_cast<int>(Trim(can).size()); }
+int NumCandidati(std::string_view can) {
+  return static_cast<int>(Trim(can).size());
+}
 
-bool HaCandidato(std::string_view can, char d) { return can.find(d) != std::string_view::npos; }
+bool HaCandidato(std::string_view can, char d) {
+  return can.find(d) != std::string_view::npos;
+}
 
 std::string Incornicia(std::string_view digits) {
   std::string s;

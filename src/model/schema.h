@@ -18,12 +18,20 @@ using TabellaZone = std::array<std::array<int, 9>, kZone>;
 // The zone table, built once at compile time.
 const TabellaZone& Zona();
 
-inline constexpr bool CellaValida(int c) { return c >= 0 && c < kCelle; }
-inline constexpr bool ZonaValida(int z) { return z >= 0 && z < kZone; }
+inline constexpr bool CellaValida(int c) {
+  return c >= 0 && c < kCelle;
+}
+inline constexpr bool ZonaValida(int z) {
+  return z >= 0 && z < kZone;
+}
 
 // The three zones of a cell; a cell outside 0..80 gives -1.
-inline constexpr int ZonaRiga(int c) { return CellaValida(c) ? c / 9 : -1; }
-inline constexpr int ZonaColonna(int c) { return CellaValida(c) ? 9 + c % 9 : -1; }
+inline constexpr int ZonaRiga(int c) {
+  return CellaValida(c) ? c / 9 : -1;
+}
+inline constexpr int ZonaColonna(int c) {
+  return CellaValida(c) ? 9 + c % 9 : -1;
+}
 inline constexpr int ZonaQuadro(int c) {
   return CellaValida(c) ? 18 + 3 * ((c / 9) / 3) + (c % 9) / 3 : -1;
 }

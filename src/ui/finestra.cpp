@@ -3,6 +3,7 @@
 #include "model/candidati.h"
 #include "model/celle.h"
 #include "model/tabelle.h"
+#include "verification/verifica.h"
 
 namespace orv {
 
@@ -119,9 +120,8 @@ void Azzera(Gioco& g) {
 
   f.ListCons.clear();
   for (Control* c : std::initializer_list<Control*>{&f.Cons0, &f.Cons1, &f.Cons2, &f.Cons3,
-                                                    &f.Applica, &f.Tenta0, &f.VaiTenta,
-                                                    &f.AppTenta, &f.CorCan, &f.CorCanT,
-                                                    &f.CorCanF})
+                                                    &f.Applica, &f.Tenta0, &f.VaiTenta, &f.AppTenta,
+                                                    &f.CorCan, &f.CorCanT, &f.CorCanF})
     c->setVisible(false);
   g.ModoConsigli = true;
   f.CorVF.setVisible(false);
@@ -136,11 +136,10 @@ void Azzera(Gioco& g) {
   g.GrigliaCostruita = true;
   g.Riempite = 0;
   g.InGioco = false;
-  for (Control* c : std::initializer_list<Control*>{&f.Apri, &f.voce("mApri"), &f.voce("mCrea"),
-                                                    &f.DatIniz})
-    c->setEnabled(true);
   for (Control* c :
-       std::initializer_list<Control*>{&f.Salva, &f.voce("mSalva"), &f.Gioca})
+       std::initializer_list<Control*>{&f.Apri, &f.voce("mApri"), &f.voce("mCrea"), &f.DatIniz})
+    c->setEnabled(true);
+  for (Control* c : std::initializer_list<Control*>{&f.Salva, &f.voce("mSalva"), &f.Gioca})
     c->setEnabled(false);
   g.DatiIniziati = false;
   f.TempCons.setEnabled(false);
@@ -186,9 +185,9 @@ void Azzera(Gioco& g) {
 
   for (const char* m : {"mSugge0", "mSugge1", "mSugge2", "mSugge6", "mSugge8"})
     f.voce(m).setEnabled(false);
-  for (Control* c : std::initializer_list<Control*>{&f.Sugge1, &f.Sugge2, &f.Sugge6, &f.Sugge8,
-                                                    &f.Sugge3a, &f.Sugge3b, &f.Sugge3c,
-                                                    &f.Sugge3d, &f.Sugge5})
+  for (Control* c :
+       std::initializer_list<Control*>{&f.Sugge1, &f.Sugge2, &f.Sugge6, &f.Sugge8, &f.Sugge3a,
+                                       &f.Sugge3b, &f.Sugge3c, &f.Sugge3d, &f.Sugge5})
     c->setEnabled(false);
 
   f.VaiTenta.setEnabled(false);
@@ -272,7 +271,9 @@ void ProntoConsigli(Gioco& g) {
   for (Button* b : {&f.Cons1, &f.Cons2, &f.Cons3}) b->setEnabled(true);
 }
 
-void AggiornaPannello(Gioco& g) { g.platform.repaintNow(); }
+void AggiornaPannello(Gioco& g) {
+  g.platform.repaintNow();
+}
 
 void mRicMan_Click(Gioco& g) {
   RicalcoloCandidati(g);
@@ -297,6 +298,7 @@ void CollegaEventi(Gioco& g) {
   f.voce("mRicMan").onClick = [&g] { mRicMan_Click(g); };
   // The correction check boxes are read when the correction ends; a click does nothing.
   f.cM[0].onClick = [] {};
+  CollegaVerifica(g);
 }
 
 }  // namespace orv

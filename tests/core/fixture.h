@@ -53,5 +53,7 @@ inline std::string Righe(std::initializer_list<std::string_view> righe) {
 
 namespace orv::test {
 // Recomputing the candidates selects the view "Tutti"; this goes back to "Nessuno".
-inline void VistaNessuno(Gioco& g) { g.f.Sugge0.setValue(true); }
+inline void VistaNessuno(Gioco& g) {
+  g.f.Sugge0.setValue(true);
+}
 }  // namespace orv::test
