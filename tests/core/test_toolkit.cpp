@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/controls.h"
+#include "toolkit/scripted_platform.h"
+
+namespace orv {
+namespace {
+
+TEST(Controls, RevisionMovesOnlyOnRealChanges) {
+  Label l("x");
+  auto r0 = l.revision();
+  l.setCaption("");
+  l.setVisible(true);
+  EXPECT_EQ(l.revision(), r0);
+  l.setCaption("5");
+  EXPECT_GT(l.revision(), r0);
+  auto r1 = l.revision();
+  l.setFontSize(l.font().size);
+  EXPECT_EQ(l.revision(), r1);
+  l.setFontSize(18);
+  EXPECT_GT(l.revision(), r1);
+}
+
+TEST(OptionGroup, SelectingByProgramRunsTheHandlerAndClearsTheOthers) {
+  OptionGroup gruppo;
+  OptionButton a("a"), b("b"), c("c");
+  for (OptionButton* o : {&a, &b, &c}) gruppo.add(*o);
+  std::vector<std::string> chiamate;
+  a.onClick = [&] { chiamate.push_back("a"); };
+  b.onClick = [&] { chiamate.push_back("b"); };
+  a.setValue(true);
+  b.setValue(true);
+  EXPECT_FALSE(a.value());
+  EXPECT_TRUE(b.value());
+  EXPECT_FALSE(c.value());
+  // Selecting the selected one again still runs its handler, as a click does.
+  b.setValue(true);
+  EXPECT_EQ(chiamate, (std::vector<std::string>{"a", "b", "b"}));
+  // Clearing runs nothing and touches nobody else.
+  b.setValue(false);
+  EXPECT_FALSE(a.value() || b.value() || c.value());
+  EXPECT_EQ(chiamate.size(), 3u);
+}
+
+TEST(ControlArray, NewMembersCopyMemberZero) {
+  ControlArray<Label> arr{Label("caN", 0)};
+  arr[0].setCaption("base");
+  arr[0].setBackColor(0x123456);
+  int clic = 0;
+  arr[0].onClick = [&] { ++clic; };
+  Label& uno = arr.load(1);
+  EXPECT_EQ(uno.fullName(), "caN(1)");
+  EXPECT_EQ(uno.caption(), "base");
+  EXPECT_EQ(uno.backColor(), 0x123456u);
+  uno.onClick();
+  EXPECT_EQ(clic, 1);
+  uno.setCaption("uno");
+  EXPECT_EQ(arr[0].caption(), "base");
+  // Loading again keeps the member as it is.
+  EXPECT_EQ(arr.load(1).caption(), "uno");
+  arr.load(4);
+  EXPECT_TRUE(arr.loaded(4));
+  EXPECT_FALSE(arr.loaded(3));
+  EXPECT_EQ(arr.upperBound(), 5);
+  arr.unload(4);
+  EXPECT_EQ(arr.upperBound(), 2);
+  arr.unload(0);  // member 0 stays for good
+  EXPECT_TRUE(arr.loaded(0));
+  // Indices out of range never reach outside the array.
+  EXPECT_EQ(&arr[-1], &arr[0]);
+  EXPECT_EQ(&arr[99], &arr[0]);
+}
+
+TEST(ControlArray, NewOptionMembersJoinTheGroupUnselected) {
+  OptionGroup gruppo;
+  ControlArray<OptionButton> cv1{OptionButton("cv1", 0)};
+  gruppo.add(cv1[0]);
+  cv1[0].setValue(true);
+  OptionButton& due = cv1.load(2);
+  EXPECT_FALSE(due.value());
+  due.setValue(true);
+  EXPECT_FALSE(cv1[0].value());
+  cv1.unload(2);
+  EXPECT_EQ(gruppo.members().size(), 1u);
+}
+
+TEST(ListBox, SortedListsKeepAscendingTextOrder) {
+  ListBox l("Poss2", true);
+  for (const char* s : {"35", "129", "04", "35", "7"}) l.addItem(s);
+  EXPECT_EQ(l.items(), (std::vector<std::string>{"04", "129", "35", "35", "7"}));
+  ListBox plain("ListCons");
+  for (const char* s : {"b", "a"}) plain.addItem(s);
+  EXPECT_EQ(plain.items(), (std::vector<std::string>{"b", "a"}));
+  EXPECT_EQ(plain.item(5), "");
+  plain.removeItem(7);
+  plain.removeItem(0);
+  EXPECT_EQ(plain.items(), std::vector<std::string>{"a"});
+  plain.setListIndex(3);
+  EXPECT_EQ(plain.listIndex(), -1);
+}
+
+TEST(ScriptedPlatform, AnswersFromTheQueueThenDefaults) {
+  ScriptedPlatform p(7);
+  p.queueAnswer(MsgResult::No);
+  EXPECT_EQ(p.messageBox("Salvare ?", "Salvataggio", MsgButtons::YesNo, false), MsgResult::No);
+  EXPECT_EQ(p.messageBox("ok", "t", MsgButtons::OkCancel, true), MsgResult::Ok);
+  EXPECT_EQ(p.messageBox("si", "t", MsgButtons::YesNo, true), MsgResult::Yes);
+  auto shown = p.takeMessages();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].title, "Salvataggio");
+  EXPECT_TRUE(p.takeMessages().empty());
+  p.queueFile("/tmp/a.sud");
+  EXPECT_EQ(p.openFileDialog({}), std::optional<std::string>("/tmp/a.sud"));
+  EXPECT_EQ(p.saveFileDialog({}), std::nullopt);
+  // The same seed gives the same draws, all in [0, 1).
+  ScriptedPlatform q(7);
+  p.randomize();
+  q.randomize();
+  for (int i = 0; i < 100; ++i) {
+    double a = p.random();
+    EXPECT_EQ(a, q.random());
+    EXPECT_GE(a, 0.0);
+    EXPECT_LT(a, 1.0);
+  }
+  p.setClock(86399.5);
+  p.setClockStep(1.0);
+  EXPECT_EQ(p.secondsSinceMidnight(), 86399.5);
+  EXPECT_EQ(p.secondsSinceMidnight(), 0.5);  // past midnight the count starts again
+}
+
+TEST(Surface, DrawingsStayUntilCleared) {
+  Surface s;
+  s.circle(10, 10, 5, 0x008000);
+  s.line(0, 0, 10, 10, 0x008000, 2);
+  EXPECT_EQ(s.drawings().size(), 2u);
+  EXPECT_EQ(s.drawings()[1].spessore, 2);
+  s.clear();
+  EXPECT_TRUE(s.drawings().empty());
+}
+
+}  // namespace
+}  // namespace orv
