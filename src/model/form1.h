@@ -51,8 +51,10 @@ struct Form1 {
   std::string caption;
   MousePointer mousePointer = MousePointer::Normal;
   Surface surface;
-  int width = 11000;
-  int height = 8400;
+  // The client area (twips): wide enough for the hint panel where the reset places it, tall
+  // enough for the solution pictures under the grid.
+  int width = 12300;
+  int height = 8100;
   // Keys are seen by the window before its controls.
   KeyHandler onKeyDown;
   KeyHandler onKeyUp;

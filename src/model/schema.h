@@ -15,8 +15,24 @@ inline constexpr int kZone = 27;
 
 using TabellaZone = std::array<std::array<int, 9>, kZone>;
 
-// The zone table, built once at compile time.
-const TabellaZone& Zona();
+namespace detail {
+constexpr TabellaZone CostruisciZone() {
+  TabellaZone z{};
+  for (int r = 0; r < 9; ++r)
+    for (int j = 0; j < 9; ++j) z[r][j] = 9 * r + j;
+  for (int k = 0; k < 9; ++k)
+    for (int j = 0; j < 9; ++j) z[9 + k][j] = k + 9 * j;
+  for (int b = 0; b < 9; ++b)
+    for (int j = 0; j < 9; ++j) z[18 + b][j] = 27 * (b / 3) + 3 * (b % 3) + 9 * (j / 3) + j % 3;
+  return z;
+}
+inline constexpr TabellaZone kZona = CostruisciZone();
+}  // namespace detail
+
+// The zone table, built at compile time.
+inline const TabellaZone& Zona() {
+  return detail::kZona;
+}
 
 inline constexpr bool CellaValida(int c) {
   return c >= 0 && c < kCelle;
@@ -41,8 +57,13 @@ int CellaZona(int z, int j);
 // "Aa" for cell 0 .. "Ii" for cell 80; empty for an index outside the grid.
 std::string NomeCasella(int c);
 
-// VB-style Trim: blanks only, both ends.
-std::string_view Trim(std::string_view s);
+// Trim of blanks only, at both ends.
+inline std::string_view Trim(std::string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && s[b] == ' ') ++b;
+  while (e > b && s[e - 1] == ' ') --e;
+  return s.substr(b, e - b);
+}
 
 // Candidate helpers on a text such as " 1357 ".
 inline constexpr const char* kTuttiCandidati = " 123456789 ";

@@ -1,11 +1,27 @@
-// Placeholder until the move search lands.
+#include <algorithm>
+
+#include "techniques/catalogo.h"
+#include "techniques/incrocio.h"
 #include "techniques/tecniche.h"
 
 namespace orv {
-void CercaMossa(Gioco&) {}
-void ColpoOcchio(Gioco&) {}
-void CasellaSola(Gioco&) {}
-void Incrocia(Gioco&) {}
-void QuadroImprigiona(Gioco&) {}
-void RigaColImprigiona(Gioco&) {}
+
+void CercaMossa(Gioco& g) {
+  g.InRisoluzione = true;
+  g.SoloRicerca = true;
+  g.Trovata = false;
+  const int ultima = std::min(g.NumMetodi, kVociPriorita - 1);
+  for (int i = 1; i <= ultima; ++i) {
+    std::string_view chiave = std::string_view(g.Priorita[i]).substr(0, 2);
+    // A blank entry ends the list: the methods after it are switched off.
+    if (chiave == "  ") break;
+    if (const Metodo* m = MetodoDellaChiave(chiave)) m->ricerca(g);
+    // The methods mark and paint cells while they look; the grid goes back to white.
+    CancellaEsclusioni(g);
+    if (g.Trovata) break;
+  }
+  g.InRisoluzione = false;
+  g.SoloRicerca = false;
+}
+
 }  // namespace orv

@@ -1,6 +1,250 @@
-// Placeholder until the hidden subsets land: finds nothing.
+// Hidden subsets: digits of a zone that can go only in the same few cells. A hidden single is
+// placed; a hidden pair, triple or quad reduces one of its cells to exactly the group's digits.
+//
+// The groups are pure: every digit of the group has exactly the same cells in the zone. The
+// two working lists are kept in ascending order of their text rows ("0512-7" for digit 7 in
+// cells 5 and 12, "5= 0X0X00X00 3" for digit 5 in positions 1, 3 and 6), held here as fixed
+// buffers whose order is that of the texts.
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+#include "model/candidati.h"
+#include "model/celle.h"
+#include "techniques/caselle_testo.h"
 #include "techniques/tecniche.h"
 
 namespace orv {
-void Nascosti(Gioco&, int) {}
+namespace {
+
+// For each digit of one zone: how many times the empty cells list it, and the positions of
+// those cells. A text that lists a digit twice counts it twice at one position, so a count of
+// two with a single position is that one cell twice.
+struct Posizioni {
+  std::array<int, 10> conta{};
+  std::array<std::uint16_t, 10> flag{};
+  // The first (k = 0) or second (k = 1) cell of digit d, in zone order.
+  int Posizione(int d, int k) const {
+    const unsigned f = flag[d];
+    const int prima = std::countr_zero(f);
+    if (k == 0 || std::popcount(f) < 2) return prima;
+    return std::countr_zero(f & (f - 1));
+  }
+};
+
+Posizioni TabellaPosizioni(const Gioco& g, const std::array<int, 9>& zona) {
+  Posizioni t;
+  for (int j = 0; j < 9; ++j) {
+    const int c = zona[j];
+    if (g.HaValore(c)) continue;
+    const std::string& can = g.Can[c];
+    // The digits between the framing blanks.
+    for (std::size_t k = 1; k + 1 < can.size(); ++k) {
+      if (can[k] < '1' || can[k] > '9') continue;
+      const int d = can[k] - '0';
+      ++t.conta[d];
+      t.flag[d] |= static_cast<std::uint16_t>(1u << j);
+    }
+  }
+  return t;
+}
+
+// ElencoCoppie: one row per digit with exactly two cells. The row text is the two cells as two
+// digits each, "-" and the digit; the key A*1000 + B*10 + d orders exactly as that text does.
+struct ElencoCoppie {
+  std::array<int, 9> riga{};
+  int n = 0;
+  void Aggiungi(int a, int b, int d) {
+    const int chiave = a * 1000 + b * 10 + d;
+    int i = n;
+    while (i > 0 && riga[i - 1] > chiave) {
+      riga[i] = riga[i - 1];
+      --i;
+    }
+    riga[i] = chiave;
+    ++n;
+  }
+  static int Celle(int riga) { return riga / 10; }
+  static int CellaA(int riga) { return riga / 1000; }
+  static int CellaB(int riga) { return riga / 10 % 100; }
+  static char Cifra(int riga) { return static_cast<char>('0' + riga % 10); }
+};
+
+// ElencoPosizioni: one row per digit with three to nine cells: its position flags and its count.
+// Digits arrive in ascending order and the row text starts with the digit, so appending keeps
+// the text order; the tally row that closes the list sorts after every digit row and only
+// counts as a row here, since nothing reads its counts.
+struct ElencoPosizioni {
+  struct Riga {
+    char cifra;
+    std::uint16_t flag;  // bit j: position j of the zone holds the digit
+    int conta;
+  };
+  std::array<Riga, 9> riga{};
+  int n = 0;                           // digit rows
+  int Righe() const { return n + 1; }  // with the tally row
+  void Togli(int i) {
+    for (int k = i; k + 1 < n; ++k) riga[k] = riga[k + 1];
+    --n;
+  }
+};
+
+void Colora(Gioco& g, int c, Colore col) {
+  if (g.InRisoluzione) g.f.caN[c].setBackColor(col);
+}
+
+void ContaPasso(Gioco& g) {
+  if (g.InRisoluzione) ++g.NumConsigli;
+}
+
+// Apply mode: the hidden single d goes into c as a provisional value.
+void PiazzaNascosto(Gioco& g, int c, char d) {
+  ImpostaValore(g, c, d, Origine::Provvisoria);
+  Colora(g, c, kVerdeNascosto);
+  ContaPasso(g);
+  ++g.Riempite;
+  g.Trovata = true;
+  ControlloErrori(g, c, d);
+}
+
+// Hidden triple (N = 3) or quad (N = 4) in zone z. True when the call is over.
+bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
+  // Rows whose count is not N cannot belong to the group; pending window events run once per
+  // pass, which keeps the coach's progress line moving during a long search.
+  for (;;) {
+    g.platform.processEvents();
+    if (ep.Righe() < N + 1) break;
+    int i = 0;
+    while (i < ep.n && ep.riga[i].conta == N) ++i;
+    if (i == ep.n) break;
+    ep.Togli(i);
+  }
+  if (ep.Righe() < N + 1) return false;
+
+  // The first N rows with identical flags, in the order of nested loops over the rows: for the
+  // first row that has N - 1 equal rows after it, those are the next N - 1 equal ones.
+  std::array<int, 4> scelte{};
+  bool trovate = false;
+  for (int i1 = 0; i1 + N <= ep.n && !trovate; ++i1) {
+    int k = 0;
+    scelte[k++] = i1;
+    for (int i = i1 + 1; i < ep.n && k < N; ++i)
+      if (ep.riga[i].flag == ep.riga[i1].flag) scelte[k++] = i;
+    trovate = k == N;
+  }
+  if (!trovate) return false;
+
+  std::string D = " ";
+  for (int k = 0; k < N; ++k) D += ep.riga[scelte[k]].cifra;
+  D += ' ';
+  const std::uint16_t flag = ep.riga[scelte[0]].flag;
+  int bersaglio = -1;
+  for (int j = 0; j < 9 && bersaglio < 0; ++j) {
+    const int c = Zona()[z][j];
+    if ((flag >> j & 1) && NumCandidati(g.Can[c]) > N) bersaglio = c;
+  }
+  if (bersaglio < 0) return false;
+
+  if (!g.SoloRicerca) {
+    g.Trovata = true;
+    g.Can[bersaglio] = D;
+    Colora(g, bersaglio, kVerdeNascosto);
+    ContaPasso(g);
+    return true;
+  }
+  MossaTrovata& mt = g.Mossa;
+  mt.CodiceMetodo = N == 4 ? "HQU" : "HTR";
+  mt.CasellaMossa = bersaglio;
+  mt.ValoreMossa = D;
+  mt.ZonaMossa = z;
+  mt.DaTogliere.clear();
+  mt.Gruppo = std::string(Trim(D));
+  mt.CaselleGruppo.clear();
+  for (int j = 0; j < 9; ++j)
+    if (flag >> j & 1) AggiungiCasella(mt.CaselleGruppo, Zona()[z][j]);
+  g.Trovata = true;
+  return true;
+}
+
+// Hidden pairs of zone z: equal cells on adjacent rows. Search mode stops at the first cell that
+// the pair reduces; apply mode reduces every cell of every pair. True when the call is over.
+bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
+  for (int i = 0; i + 1 < ec.n; ++i) {
+    const int r1 = ec.riga[i], r2 = ec.riga[i + 1];
+    if (ElencoCoppie::Celle(r1) != ElencoCoppie::Celle(r2)) continue;
+    char d1 = ElencoCoppie::Cifra(r1), d2 = ElencoCoppie::Cifra(r2);
+    if (d2 < d1) std::swap(d1, d2);
+    const char cifre[2] = {d1, d2};
+    const std::string D = Incornicia(std::string_view(cifre, 2));
+    const int celle[2] = {ElencoCoppie::CellaA(r1), ElencoCoppie::CellaB(r1)};
+    for (int k = 0; k < 2; ++k) {
+      const int c = celle[k];
+      if (g.Can[c] == D) continue;
+      if (!g.SoloRicerca) {
+        g.Trovata = true;
+        g.Can[c] = D;
+        Colora(g, c, kVerdeNascosto);
+        ContaPasso(g);
+        continue;
+      }
+      MossaTrovata& mt = g.Mossa;
+      mt.CodiceMetodo = k == 0 ? "Xx2a" : "Xx2b";
+      mt.CasellaMossa = c;
+      mt.ValoreMossa = D;
+      mt.ZonaMossa = z;
+      mt.DaTogliere.clear();
+      mt.Gruppo.assign(cifre, 2);
+      mt.CaselleGruppo.clear();
+      AggiungiCasella(mt.CaselleGruppo, celle[1 - k]);
+      g.Trovata = true;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void Nascosti(Gioco& g, int n) {
+  if (n < 1 || n > 4) return;
+  for (int z = 0; z < kZone; ++z) {
+    const std::array<int, 9>& zona = Zona()[z];
+    const Posizioni t = TabellaPosizioni(g, zona);
+    ElencoCoppie ec;
+    ElencoPosizioni ep;
+    for (int d = 1; d <= 9; ++d) {
+      const int k = t.conta[d];
+      if (k == 1) {
+        const int c = zona[t.Posizione(d, 0)];
+        // A cell whose only candidate is d is a single-candidate cell, not a hidden single.
+        if (g.Can[c].size() <= 3) continue;
+        const char cifra = static_cast<char>('0' + d);
+        if (!g.SoloRicerca) {
+          PiazzaNascosto(g, c, cifra);
+          return;
+        }
+        if (n == 1) {
+          MossaTrovata& mt = g.Mossa;
+          mt.CodiceMetodo = "Xx1";
+          mt.CasellaMossa = c;
+          mt.ValoreMossa = Incornicia(std::string_view(&cifra, 1));
+          mt.ZonaMossa = z;
+          g.Trovata = true;
+          return;
+        }
+      } else if (k == 2 && n == 2) {
+        ec.Aggiungi(zona[t.Posizione(d, 0)], zona[t.Posizione(d, 1)], d);
+      } else if (k >= 3 && k <= 9 && (n == 3 || n == 4)) {
+        ep.riga[ep.n++] = {static_cast<char>('0' + d), t.flag[d], k};
+      }
+    }
+    if (n >= 3) {
+      if (GruppoNascosto(g, z, n, ep)) return;
+    } else if (CoppieNascoste(g, z, ec)) {
+      return;
+    }
+  }
+}
+
 }  // namespace orv

@@ -1,7 +1,312 @@
-// Placeholder until the naked subsets land: finds nothing.
+// Naked subsets: cells of one zone whose candidates, taken together, are as many digits as there
+// are cells; those digits then leave the other cells of the zone.
+//
+// Every zone rebuilds its pair list and its group list from the candidate texts; nothing
+// survives a call. Cell texts are views into g.Can: they stay valid because nothing changes a
+// candidate text before the procedure returns.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "techniques/caselle_testo.h"
 #include "techniques/tecniche.h"
 
 namespace orv {
-void CandidatiCaselle(Gioco&, int) {}
-void TerneQuaterne(Gioco&, int) {}
+namespace {
+
+enum class Metodo { CPN, SCI3, SCI4, TRN, QUA };
+
+const char* Codice(Metodo m) {
+  switch (m) {
+    case Metodo::CPN:
+      return "CPN";
+    case Metodo::SCI3:
+      return "SCI3";
+    case Metodo::SCI4:
+      return "SCI4";
+    case Metodo::TRN:
+      return "TRN";
+    case Metodo::QUA:
+      break;
+  }
+  return "QUA";
+}
+
+// A valid grid has at most four naked pairs in a zone; more only come from inconsistent
+// candidates, and those extra pairs are ignored. The group list can hold the whole zone.
+constexpr int kMaxCoppie = 4;
+constexpr int kMaxElenco = 10;
+
+using TestiZona = std::array<std::string_view, 9>;
+
+// Every cell's text, trimmed once per call.
+using Testi = std::array<std::string_view, kCelle>;
+
+Testi TestiCelle(const Gioco& g) {
+  Testi t;
+  for (int c = 0; c < kCelle; ++c) t[c] = Trim(g.Can[c]);
+  return t;
+}
+
+TestiZona TestiDellaZona(const Testi& testi, int z) {
+  TestiZona t;
+  for (int j = 0; j < 9; ++j) t[j] = testi[Zona()[z][j]];
+  return t;
+}
+
+// The digits '1'..'9' of a text as bits 1..9: the nine-character digit mask of a listed cell.
+std::uint16_t Maschera(std::string_view s) {
+  std::uint16_t m = 0;
+  for (char ch : s)
+    if (ch >= '1' && ch <= '9') m |= static_cast<std::uint16_t>(1u << (ch - '0'));
+  return m;
+}
+
+// The union text of a combination: the first cell's text as it stands, then the new digits of
+// each further cell in ascending order. It is therefore not always sorted (36 and 13 give 361).
+struct Unione {
+  std::array<char, 16> cifre{};
+  int lung = 0;
+  std::uint16_t bit = 0;
+
+  explicit Unione(std::string_view primo) {
+    for (char ch : primo)
+      if (lung < static_cast<int>(cifre.size())) cifre[lung++] = ch;
+    bit = Maschera(primo);
+  }
+  void Aggiungi(std::uint16_t maschera) {
+    for (int d = 1; d <= 9; ++d) {
+      const auto b = static_cast<std::uint16_t>(1u << d);
+      if ((maschera & b) && !(bit & b) && lung < static_cast<int>(cifre.size())) {
+        cifre[lung++] = static_cast<char>('0' + d);
+        bit |= b;
+      }
+    }
+  }
+  std::string_view Testo() const { return {cifre.data(), static_cast<std::size_t>(lung)}; }
+};
+
+// The texts of the naked pairs found in the zone, one per matching couple of cells.
+struct Coppie {
+  std::array<std::string_view, kMaxCoppie> testo;
+  int n = 0;
+  void Aggiungi(std::string_view t) {
+    if (n < kMaxCoppie) testo[n++] = t;
+  }
+  bool Contiene(std::string_view t) const {
+    for (int i = 0; i < n; ++i)
+      if (testo[i] == t) return true;
+    return false;
+  }
+};
+
+void RaccogliCoppie(const TestiZona& t, Coppie& coppie) {
+  for (int j = 0; j < 8; ++j) {
+    if (t[j].size() != 2) continue;
+    for (int j2 = j + 1; j2 < 9; ++j2)
+      if (t[j2] == t[j]) coppie.Aggiungi(t[j]);
+  }
+}
+
+// The cells that may form a group: texts of two to `massimo` digits that are not a naked pair.
+struct Elenco {
+  std::array<int, kMaxElenco> pos;  // zone positions
+  std::array<std::uint16_t, kMaxElenco> maschera;
+  int n = 0;
+};
+
+Elenco ElencoGruppi(const TestiZona& t, const Coppie& coppie, std::size_t massimo) {
+  Elenco e;
+  for (int j = 0; j < 9 && e.n < kMaxElenco; ++j) {
+    if (coppie.Contiene(t[j])) continue;
+    if (t[j].size() < 2 || t[j].size() > massimo) continue;
+    e.pos[e.n] = j;
+    e.maschera[e.n] = Maschera(t[j]);
+    ++e.n;
+  }
+  return e;
+}
+
+struct Gruppo {
+  std::array<int, 4> pos{};  // zone positions, in group order
+  int n = 0;
+  std::string_view cifre;
+};
+
+// Strikes the group's digits from the other cells of zone z. Search mode describes the first
+// cell that holds any of them; apply mode removes one digit from it. False when no cell has one.
+bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
+  for (int j = 0; j < 9; ++j) {
+    const int c = Zona()[z][j];
+    if (t[j].empty() || g.HaValore(c)) continue;
+    bool nelGruppo = false;
+    for (int k = 0; k < gr.n; ++k) nelGruppo = nelGruppo || gr.pos[k] == j;
+    if (nelGruppo) continue;
+
+    std::string& can = g.Can[c];
+    std::size_t k = 0;
+    while (k < gr.cifre.size() && !HaCandidato(can, gr.cifre[k])) ++k;
+    if (k == gr.cifre.size()) continue;
+
+    if (!g.SoloRicerca) {
+      TogliCandidato(can, gr.cifre[k]);
+      // The pure quad removes without a mark and without counting a move.
+      if (m != Metodo::QUA && g.InRisoluzione) {
+        g.f.caN[c].setBackColor(kAzzurroTolto);
+        ++g.NumConsigli;
+      }
+      g.Trovata = true;
+      return true;
+    }
+
+    MossaTrovata& mt = g.Mossa;
+    std::string nuovo = can;
+    std::string tolti;
+    for (char d : gr.cifre) {
+      if (!HaCandidato(nuovo, d)) continue;
+      TogliCandidato(nuovo, d);
+      tolti += d;
+    }
+    std::string caselle;
+    for (int i = 0; i < gr.n; ++i) AggiungiCasella(caselle, Zona()[z][gr.pos[i]]);
+    mt.CodiceMetodo = Codice(m);
+    mt.CasellaMossa = c;
+    mt.ValoreMossa = std::move(nuovo);
+    mt.DaTogliere = std::move(tolti);
+    mt.ZonaMossa = z;
+    mt.Gruppo = std::string(gr.cifre);
+    mt.SecondaZona.reset();
+    mt.CaselleGruppo = std::move(caselle);
+    g.Trovata = true;
+    return true;
+  }
+  return false;
+}
+
+// Three listed cells whose union is exactly three digits. False when none removes anything.
+bool TreCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
+  for (int a1 = 0; a1 < e.n - 2; ++a1) {
+    if (t[e.pos[a1]].size() > 3) continue;
+    for (int a2 = a1 + 1; a2 < e.n - 1; ++a2) {
+      Unione u2(t[e.pos[a1]]);
+      u2.Aggiungi(e.maschera[a2]);
+      if (u2.lung > 3) continue;
+      for (int a3 = a2 + 1; a3 < e.n; ++a3) {
+        Unione u3 = u2;
+        u3.Aggiungi(e.maschera[a3]);
+        if (u3.lung != 3) continue;
+        const Gruppo gr{{e.pos[a1], e.pos[a2], e.pos[a3], 0}, 3, u3.Testo()};
+        if (Elimina(g, z, t, gr, Metodo::SCI3)) return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Four listed cells whose union is exactly four digits, the first three already covering all
+// four. False when none removes anything.
+bool QuattroCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
+  for (int a1 = 0; a1 < e.n - 3; ++a1) {
+    if (t[e.pos[a1]].size() > 4) continue;
+    for (int a2 = a1 + 1; a2 < e.n - 2; ++a2) {
+      Unione u2(t[e.pos[a1]]);
+      u2.Aggiungi(e.maschera[a2]);
+      if (u2.lung > 4) continue;
+      for (int a3 = a2 + 1; a3 < e.n - 1; ++a3) {
+        Unione u3 = u2;
+        u3.Aggiungi(e.maschera[a3]);
+        if (u3.lung != 4) continue;
+        for (int a4 = a3 + 1; a4 < e.n; ++a4) {
+          Unione u4 = u3;
+          u4.Aggiungi(e.maschera[a4]);
+          if (u4.lung != 4) continue;
+          const Gruppo gr{{e.pos[a1], e.pos[a2], e.pos[a3], e.pos[a4]}, 4, u4.Testo()};
+          if (Elimina(g, z, t, gr, Metodo::SCI4)) return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+// The first two cells of the zone, in scan order, with the same two candidates.
+bool PrimaCoppia(const TestiZona& t, Gruppo& gr) {
+  for (int j = 0; j < 8; ++j) {
+    if (t[j].size() != 2) continue;
+    for (int j2 = j + 1; j2 < 9; ++j2) {
+      if (t[j2] != t[j]) continue;
+      gr = Gruppo{{j, j2, 0, 0}, 2, t[j]};
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+void CandidatiCaselle(Gioco& g, int n) {
+  if (n != 2 && n != 3) return;
+  const Testi testi = TestiCelle(g);
+  for (int z = 0; z < kZone; ++z) {
+    const TestiZona t = TestiDellaZona(testi, z);
+    if (n == 2) {
+      // Only the first pair of the zone is tried.
+      Gruppo gr;
+      if (PrimaCoppia(t, gr) && Elimina(g, z, t, gr, Metodo::CPN)) return;
+      continue;
+    }
+    Coppie coppie;
+    RaccogliCoppie(t, coppie);
+    const Elenco e = ElencoGruppi(t, coppie, 3);
+    if (e.n < 3) continue;
+    if (TreCandidati(g, z, t, e)) return;
+  }
+}
+
+void TerneQuaterne(Gioco& g, int n) {
+  if (n < 3 || n > 5) return;
+  const Testi testi = TestiCelle(g);
+  for (int z = 0; z < kZone; ++z) {
+    const TestiZona t = TestiDellaZona(testi, z);
+    if (n == 3) {
+      // Pure triples: only the first of the zone is tried.
+      bool provata = false;
+      for (int j = 0; j < 7 && !provata; ++j) {
+        if (t[j].size() != 3) continue;
+        for (int j2 = j + 1; j2 < 8 && !provata; ++j2) {
+          if (t[j2] != t[j]) continue;
+          for (int j3 = j2 + 1; j3 < 9 && !provata; ++j3) {
+            if (t[j3] != t[j]) continue;
+            provata = true;
+            if (Elimina(g, z, t, Gruppo{{j, j2, j3, 0}, 3, t[j]}, Metodo::TRN)) return;
+          }
+        }
+      }
+      continue;
+    }
+    if (n == 4) {
+      Coppie coppie;
+      RaccogliCoppie(t, coppie);
+      const Elenco e = ElencoGruppi(t, coppie, 4);
+      if (e.n < 4) continue;
+      if (QuattroCandidati(g, z, t, e)) return;
+      continue;
+    }
+    // Pure quads: every one of the zone is tried until one removes something.
+    for (int j = 0; j < 6; ++j) {
+      if (t[j].size() != 4) continue;
+      for (int j2 = j + 1; j2 < 7; ++j2) {
+        if (t[j2] != t[j]) continue;
+        for (int j3 = j2 + 1; j3 < 8; ++j3) {
+          if (t[j3] != t[j]) continue;
+          for (int j4 = j3 + 1; j4 < 9; ++j4) {
+            if (t[j4] != t[j]) continue;
+            if (Elimina(g, z, t, Gruppo{{j, j2, j3, j4}, 4, t[j]}, Metodo::QUA)) return;
+          }
+        }
+      }
+    }
+  }
+}
+
 }  // namespace orv

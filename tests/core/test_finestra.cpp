@@ -80,7 +80,7 @@ TEST(Azzera, LeavesTheWindowAsAtStartUp) {
   EXPECT_EQ(g.NumOpzioniTentativo, 0);
   EXPECT_TRUE(f.Peri.lines().empty());
   EXPECT_FALSE(f.Peri.visible());
-  EXPECT_TRUE(f.APeri.visible());
+  EXPECT_FALSE(f.APeri.visible());
 
   for (Control* c : std::initializer_list<Control*>{&f.Apri, &f.DatIniz, &f.voce("mApri"),
                                                     &f.voce("mCrea"), &f.voce("mFunzAva")})

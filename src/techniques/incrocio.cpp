@@ -1,0 +1,229 @@
+#include "techniques/incrocio.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "model/candidati.h"
+#include "model/celle.h"
+
+namespace orv {
+
+namespace {
+
+// Shows the marks: grey where a cell is excluded, white elsewhere.
+void MostraEsclusioni(Gioco& g) {
+  for (int c = 0; c < kCelle; ++c)
+    g.f.caN[c].setBackColor(g.Esclusa[c] ? kGrigioEsclusione : kBianco);
+}
+
+// The closing rule shared by the crossing and the exclusion display: a single value keeps its
+// marks and adds every cell that holds a value; a range leaves no mark behind.
+void ChiudiEsclusioni(Gioco& g) {
+  if (g.ValoreIniziale != g.ValoreFinale) {
+    CancellaEsclusioni(g);
+    return;
+  }
+  for (int c = 0; c < kCelle; ++c)
+    if (g.HaValore(c)) g.Esclusa[c] = true;
+  MostraEsclusioni(g);
+}
+
+constexpr bool UnoSolo(unsigned m) {
+  return m != 0 && (m & (m - 1)) == 0;
+}
+
+// Per zone, bit j set when cell Zona(z)(j) is empty. Without branches: which cells are empty
+// follows no pattern a predictor could learn.
+std::array<std::uint16_t, kZone> CelleVuote(const Gioco& g) {
+  std::array<std::uint16_t, kZone> vuote{};
+  for (int r = 0, c = 0; r < 9; ++r) {
+    for (int k = 0; k < 9; ++k, ++c) {
+      const unsigned vuota = g.Cifra[c] == 0;
+      vuote[r] |= static_cast<std::uint16_t>(vuota << k);
+      vuote[9 + k] |= static_cast<std::uint16_t>(vuota << r);
+      vuote[18 + 3 * (r / 3) + k / 3] |= static_cast<std::uint16_t>(vuota << (3 * (r % 3) + k % 3));
+    }
+  }
+  return vuote;
+}
+
+std::string Incorniciato(int v) {
+  return " " + std::to_string(v) + " ";
+}
+
+}  // namespace
+
+void CancellaEsclusioni(Gioco& g) {
+  g.Esclusa.fill(false);
+  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
+}
+
+std::optional<int> PrimoCandidatoPuro(const Gioco& g) {
+  for (int c = 0; c < kCelle; ++c) {
+    // This runs on every cell at every search. Most texts have a digit next to each framing
+    // blank, and then at least two digits once they have four characters.
+    const std::string& s = g.Can[c];
+    if (s.size() >= 4 && s[1] != ' ' && s[s.size() - 2] != ' ') continue;
+    std::size_t b = 0, e = s.size();
+    while (b < e && s[b] == ' ') ++b;
+    while (e > b && s[e - 1] == ' ') --e;
+    if (e - b == 1) return c;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// Where each value is placed, as 9-bit masks: righe[v] has bit r when row r holds v, and so on.
+// A cell is excluded for v exactly when its row, its column or its box holds v, so the crossing
+// needs no cell-by-cell marks: each zone's free places for v are one mask operation.
+struct Posti {
+  std::array<std::uint16_t, 10> righe{}, colonne{}, quadri{};
+  // Per zone, bit j set when cell Zona(z)(j) is empty.
+  std::array<std::uint16_t, kZone> vuote{};
+
+  // Slot 0 of the value masks collects the empty cells and any odd character, and is never read.
+  explicit Posti(const Gioco& g) : vuote(CelleVuote(g)) {
+    for (int r = 0, c = 0; r < 9; ++r) {
+      for (int k = 0; k < 9; ++k, ++c) {
+        const char d = g.Cifra[c];
+        const int v = d >= '1' && d <= '9' ? d - '0' : 0;
+        righe[v] |= static_cast<std::uint16_t>(1u << r);
+        colonne[v] |= static_cast<std::uint16_t>(1u << k);
+        quadri[v] |= static_cast<std::uint16_t>(1u << (3 * (r / 3) + k / 3));
+      }
+    }
+  }
+
+  bool Esclusa(int c, int v) const {
+    const int r = c / 9, k = c % 9;
+    return (righe[v] >> r & 1) || (colonne[v] >> k & 1) || (quadri[v] >> (3 * (r / 3) + k / 3) & 1);
+  }
+};
+
+// Three bits, one per group of three positions of a zone, widened to those positions.
+constexpr std::array<std::uint16_t, 8> kTerne = {0, 0x7, 0x38, 0x3F, 0x1C0, 0x1C7, 0x1F8, 0x1FF};
+
+// The first zone, from 26 down to 0, where v has exactly one free place (in `liberi`); -1 when
+// there is none. A zone that holds v has none: all its cells are excluded.
+int ZonaConUnPosto(const Posti& p, int v, unsigned& liberi) {
+  const unsigned righe = p.righe[v], colonne = p.colonne[v], quadri = p.quadri[v];
+  // A box: its three rows across, its three columns down.
+  for (int b = 8; b >= 0; --b) {
+    if (quadri >> b & 1) continue;
+    liberi = p.vuote[18 + b] &
+             ~(kTerne[righe >> (3 * (b / 3)) & 7] | ((colonne >> (3 * (b % 3)) & 7) * 0x49u));
+    if (UnoSolo(liberi)) return 18 + b;
+  }
+  // A column: the rows with v, and the boxes of its stack.
+  std::array<unsigned, 3> pila;
+  for (int s = 0; s < 3; ++s) {
+    const unsigned q = quadri >> s;
+    pila[s] = kTerne[(q & 1) | (q >> 2 & 2) | (q >> 4 & 4)];
+  }
+  for (int k = 8; k >= 0; --k) {
+    if (colonne >> k & 1) continue;
+    liberi = p.vuote[9 + k] & ~(righe | pila[k / 3]);
+    if (UnoSolo(liberi)) return 9 + k;
+  }
+  // A row: the columns with v, and the boxes of its band.
+  for (int r = 8; r >= 0; --r) {
+    if (righe >> r & 1) continue;
+    liberi = p.vuote[r] & ~(colonne | kTerne[quadri >> (3 * (r / 3)) & 7]);
+    if (UnoSolo(liberi)) return r;
+  }
+  return -1;
+}
+
+// The crossing without its closing rule: the move search paints the grid white right after it.
+void Incroci(Gioco& g, const Posti& posti) {
+  if (!g.SoloRicerca) return;
+  // Values outside 1..9 can be neither placed nor found.
+  const int da = std::max(g.ValoreIniziale, 1), a = std::min(g.ValoreFinale, 9);
+  for (int v = da; v <= a; ++v) {
+    unsigned liberi = 0;
+    const int z = ZonaConUnPosto(posti, v, liberi);
+    if (z < 0) continue;
+    MossaTrovata& m = g.Mossa;
+    m.CodiceMetodo = UnoSolo(posti.vuote[z]) ? "USO" : z < 18 ? "ZOC" : "ZOB";
+    m.CasellaMossa = Zona()[z][std::countr_zero(liberi)];
+    m.ValoreMossa = Incorniciato(v);
+    m.ZonaMossa = z;
+    m.DaTogliere.clear();
+    m.Gruppo.clear();
+    g.Trovata = true;
+    if (g.InRisoluzione) break;
+  }
+}
+
+}  // namespace
+
+void RicercaIncroci(Gioco& g) {
+  if (g.ValoreIniziale == 0) return;
+  Incroci(g, Posti(g));
+}
+
+void ColpoOcchio(Gioco& g) {
+  if (g.ValoreIniziale == 0) return;
+  const Posti posti(g);
+  Incroci(g, posti);
+  // One value keeps the marks of its places (the closing rule adds the cells with a value).
+  if (g.ValoreIniziale == g.ValoreFinale) {
+    const int v = g.ValoreIniziale;
+    for (int c = 0; c < kCelle; ++c) g.Esclusa[c] = v >= 1 && v <= 9 && posti.Esclusa(c, v);
+  }
+  ChiudiEsclusioni(g);
+}
+
+void CasellaSola(Gioco& g) {
+  const TabellaZone& zona = Zona();
+  bool cambiato;
+  do {
+    cambiato = false;
+    const std::array<std::uint16_t, kZone> vuote = CelleVuote(g);
+    for (int z = 0; z < kZone; ++z) {
+      if (!UnoSolo(vuote[z])) continue;
+      const int cella = zona[z][std::countr_zero(unsigned{vuote[z]})];
+      int somma = 0;
+      for (int c : zona[z]) {
+        const char d = g.Cifra[c];
+        if (d >= '1' && d <= '9') somma += d - '0';
+      }
+      const int v = 45 - somma;
+      if (g.SoloRicerca) {
+        MossaTrovata& m = g.Mossa;
+        m.CodiceMetodo = "USO";
+        m.CasellaMossa = cella;
+        m.ValoreMossa = Incorniciato(v);
+        m.ZonaMossa = z;
+        m.DaTogliere.clear();
+        g.Trovata = true;
+        return;
+      }
+      // A zone with a repeated value leaves no digit to place; the error check of the other
+      // placements is what reports such a grid.
+      if (v < 1 || v > 9) continue;
+      const char d = static_cast<char>('0' + v);
+      if (g.InRisoluzione) ++g.NumConsigli;
+      ImpostaValore(g, cella, d, Origine::Provvisoria);
+      g.Trovata = true;
+      cambiato = true;
+      ++g.Riempite;
+      ControlloErrori(g, cella, d);
+      break;
+    }
+    if (g.InTentativo && !g.NessunErrore) return;
+  } while (cambiato);
+}
+
+void Incrocia(Gioco& g) {
+  if (g.ValoreIniziale == 0) return;
+  for (int v = g.ValoreIniziale; v <= g.ValoreFinale; ++v) {
+    const char d = v >= 1 && v <= 9 ? static_cast<char>('0' + v) : '\0';
+    for (int k = 0; k < kCelle; ++k) g.Esclusa[k] = d == '\0' || !HaCandidato(g.Can[k], d);
+  }
+  ChiudiEsclusioni(g);
+}
+
+}  // namespace orv

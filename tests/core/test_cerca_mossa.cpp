@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+#include "fixture.h"
+#include "model/tabelle.h"
+#include "mosse.h"
+#include "techniques/catalogo.h"
+#include "techniques/tecniche.h"
+
+namespace orv {
+namespace {
+
+using test::CaricaGriglia;
+using test::MossaSentinella;
+using test::Righe;
+using test::TestoMossa;
+
+const std::string kCompleta =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+// 1 in cells 14, 25, 37 and 65: the crossing places 1 in cell 0 (box 18).
+const std::string kQuattroUno = [] {
+  std::string s(81, '.');
+  for (int c : {14, 25, 37, 65}) s[c] = '1';
+  return s;
+}();
+
+// No values; 4 is a candidate only in cells 1, 2, 5, 7 ("PRQ" strikes it from 5) and 7 only in
+// cells 3, 4, 13, 21 ("PRC" strikes it from 13).
+void DueImprigionati(Gioco& g) {
+  test::SoloCandidati(g, " 1235689 ");
+  for (int c : {1, 2, 5, 7}) g.Can[c] = " 12345689 ";
+  for (int c : {3, 4, 13, 21}) g.Can[c] = " 12356789 ";
+}
+
+// The method list with these keys only, in this order, then the rest blank.
+void SoloChiavi(Gioco& g, std::initializer_list<const char*> chiavi) {
+  int i = 1;
+  for (const char* k : chiavi) {
+    const Metodo* m = MetodoDellaChiave(k);
+    g.Priorita[i++] = m ? std::string(VoceMetodo(*m)) : std::string(k) + " - Nessuno";
+  }
+  for (; i < kVociPriorita; ++i) g.Priorita[i] = "";
+}
+
+TEST(Catalogo, KeysEntriesAndCodes) {
+  ASSERT_EQ(Catalogo().size(), 15u);
+  for (std::size_t i = 0; i < Catalogo().size(); ++i) {
+    const Metodo& m = Catalogo()[i];
+    EXPECT_EQ(m.voce, static_cast<int>(i) + 1);
+    EXPECT_EQ(VoceMetodo(m).substr(0, 2), m.chiave);
+    EXPECT_EQ(MetodoDellaChiave(m.chiave), &m);
+    ASSERT_NE(m.ricerca, nullptr);
+    // Each code counts for its own method; only the crossing shares "USO" with key 02.
+    for (std::string_view codice : m.codici) {
+      if (codice.empty()) continue;
+      int atteso = std::stoi(std::string(m.chiave));
+      if (codice == "USO") atteso = 2;
+      if (codice == "CFC") atteso = 3;
+      EXPECT_EQ(NumeroDelCodice(codice), atteso) << codice;
+    }
+  }
+  EXPECT_EQ(NomeMetodo(*MetodoDellaChiave("01")), "Colpo d'occhio");
+  EXPECT_EQ(NomeMetodo(*MetodoDellaChiave("02")), "Casella sola/Candidato puro");
+  EXPECT_EQ(NomeMetodo(*MetodoDellaChiave("16")), "Quaterna nascosta");
+  for (const char* k : {"03", "17", "  ", "1", "ZZ"}) EXPECT_EQ(MetodoDellaChiave(k), nullptr);
+  EXPECT_EQ(NumeroDelCodice("ZZZ"), 0);
+}
+
+TEST(CercaMossa, TheCrossingIsLeftOutWhenAllCandidatesShow) {
+  test::Partita p;
+  Gioco& g = *p;
+  CaricaGriglia(g, kQuattroUno);  // selects the view "Tutti"
+  g.ValoreIniziale = g.ValoreFinale = 5;
+  CercaMossa(g);
+  EXPECT_EQ(g.ValoreIniziale, 1);
+  EXPECT_EQ(g.ValoreFinale, 9);
+  if (g.Trovata) {
+    EXPECT_NE(g.Mossa.CodiceMetodo, "ZOB");
+    EXPECT_NE(g.Mossa.CodiceMetodo, "ZOC");
+  }
+
+  test::VistaNessuno(g);
+  CercaMossa(g);
+  ASSERT_TRUE(g.Trovata);
+  EXPECT_EQ(g.Mossa.CodiceMetodo, "ZOB");
+  EXPECT_EQ(g.Mossa.CasellaMossa, 0);
+  EXPECT_EQ(g.Mossa.ValoreMossa, " 1 ");
+}
+
+TEST(CercaMossa, TheSingleCandidateReplacesTheLastFreeCell) {
+  // Row 8 has one free cell, 79 (value 9); cell 0 can only take 1 (row 0 holds 2..5, column 0
+  // holds 6..9 and 2).
+  const std::string griglia =
+      Righe({".2345....", "6........", "7........", "8........", "9........", ".........",
+             ".........", ".........", "2345678.1"});
+  test::Partita p;
+  Gioco& g = *p;
+  CaricaGriglia(g, griglia);
+  ASSERT_EQ(g.Can[0], " 1 ");
+  g.Mossa = MossaSentinella();
+  CercaMossa(g);
+  ASSERT_TRUE(g.Trovata);
+  MossaTrovata atteso = MossaSentinella();
+  atteso.CodiceMetodo = "CFC";
+  atteso.ValoreMossa = "1";
+  atteso.CasellaMossa = 0;
+  atteso.ZonaMossa.reset();
+  atteso.DaTogliere = "";
+  atteso.Gruppo = "";
+  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
+
+  // Without a single-candidate cell the last free cell stands.
+  for (int c = 0; c < kCelle; ++c)
+    if (!g.HaValore(c)) g.Can[c] = kTuttiCandidati;
+  g.Mossa = MossaSentinella();
+  CercaMossa(g);
+  ASSERT_TRUE(g.Trovata);
+  atteso = MossaSentinella();
+  atteso.CodiceMetodo = "USO";
+  atteso.ValoreMossa = " 9 ";
+  atteso.CasellaMossa = 79;
+  atteso.ZonaMossa = 8;
+  atteso.DaTogliere = "";
+  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
+}
+
+TEST(CercaMossa, TheOrderOfTheListDecides) {
+  struct Caso {
+    const char* nome;
+    std::initializer_list<const char*> chiavi;
+    bool trovata;
+    const char* codice;
+    int casella;
+  };
+  const Caso casi[] = {
+      {"07 in testa", {"07", "08"}, true, "PRQ", 5},
+      {"08 in testa", {"08", "07"}, true, "PRC", 13},
+      {"dopo i metodi senza mossa", {"01", "02", "08"}, true, "PRC", 13},
+      {"chiave sconosciuta ignorata", {"99", "03", "07"}, true, "PRQ", 5},
+      {"voce vuota: la ricerca finisce", {"01", "02", "  ", "07"}, false, "", 0},
+  };
+  for (const Caso& k : casi) {
+    SCOPED_TRACE(k.nome);
+    test::Partita p;
+    Gioco& g = *p;
+    DueImprigionati(g);
+    SoloChiavi(g, k.chiavi);
+    g.Mossa = MossaSentinella();
+    CercaMossa(g);
+    EXPECT_EQ(g.Trovata, k.trovata);
+    if (k.trovata) {
+      EXPECT_EQ(g.Mossa.CodiceMetodo, k.codice);
+      EXPECT_EQ(g.Mossa.CasellaMossa, k.casella);
+    } else {
+      EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+    }
+  }
+}
+
+TEST(CercaMossa, LeavesTheGridWhiteAndTheFlagsDown) {
+  struct Caso {
+    const char* nome;
+    std::string griglia;
+    bool trovata;
+  };
+  for (const Caso& k :
+       {Caso{"mossa trovata", kQuattroUno, true}, Caso{"nessuna mossa", kCompleta, false}}) {
+    SCOPED_TRACE(k.nome);
+    test::Partita p;
+    Gioco& g = *p;
+    CaricaGriglia(g, k.griglia);
+    test::VistaNessuno(g);
+    for (int c = 0; c < kCelle; ++c) {
+      g.f.caN[c].setBackColor(kGialloCursore);
+      g.Esclusa[c] = true;
+    }
+    g.Mossa = MossaSentinella();
+    g.Trovata = !k.trovata;
+    CercaMossa(g);
+    EXPECT_EQ(g.Trovata, k.trovata);
+    EXPECT_FALSE(g.SoloRicerca);
+    EXPECT_FALSE(g.InRisoluzione);
+    for (int c = 0; c < kCelle; ++c) {
+      EXPECT_EQ(g.f.caN[c].backColor(), kBianco) << c;
+      EXPECT_FALSE(g.Esclusa[c]) << c;
+    }
+    // A failed search leaves the last move in place.
+    if (!k.trovata) {
+      EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+    }
+  }
+}
+
+TEST(CercaMossa, EveryMethodOnlyLooks) {
+  std::ifstream in(std::string(ORVENTO_DATA_DIR) + "/easy50.txt");
+  std::string riga;
+  int schemi = 0;
+  while (schemi < 10 && std::getline(in, riga)) {
+    if (riga.size() < 81) continue;
+    ++schemi;
+    test::Partita p;
+    Gioco& g = *p;
+    CaricaGriglia(g, riga);
+    test::VistaNessuno(g);
+    g.NumConsigli = 4;
+    const auto cifra = g.Cifra;
+    const auto can = g.Can;
+    const int riempite = g.Riempite;
+    for (const Metodo& m : Catalogo()) {
+      SCOPED_TRACE(std::string(m.chiave) + " su " + riga);
+      SoloChiavi(g, {std::string(m.chiave).c_str()});
+      CercaMossa(g);
+      EXPECT_EQ(g.Cifra, cifra);
+      EXPECT_EQ(g.Can, can);
+      EXPECT_EQ(g.Riempite, riempite);
+      EXPECT_EQ(g.NumConsigli, 4);
+    }
+  }
+  EXPECT_EQ(schemi, 10);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,168 @@
+// Whole collections played with the move search alone: every move it proposes must agree with
+// the puzzle's unique solution.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <vector>
+
+#include "fixture.h"
+#include "techniques/tecniche.h"
+
+namespace orv {
+namespace {
+
+// A plain backtracking solver that counts solutions up to `limite`; the first one found is
+// left in `soluzione`.
+class Risolutore {
+ public:
+  explicit Risolutore(const std::string& schema) {
+    for (int c = 0; c < kCelle; ++c) {
+      griglia_[c] = schema[c] >= '1' && schema[c] <= '9' ? schema[c] - '0' : 0;
+      if (griglia_[c]) Usa(c, griglia_[c], true);
+    }
+  }
+  int Conta(int limite) {
+    limite_ = limite;
+    trovate_ = 0;
+    Cerca();
+    return trovate_;
+  }
+  const std::string& soluzione() const { return soluzione_; }
+
+ private:
+  static constexpr unsigned kTutte = 0x3FE;
+  static std::array<int, 3> Zone(int c) {
+    return {c / 9, 9 + c % 9, 18 + 3 * (c / 27) + (c % 9) / 3};
+  }
+  unsigned Liberi(int c) const {
+    const auto z = Zone(c);
+    return kTutte & ~(usati_[z[0]] | usati_[z[1]] | usati_[z[2]]);
+  }
+  void Usa(int c, int d, bool si) {
+    for (int z : Zone(c)) {
+      if (si)
+        usati_[z] |= 1u << d;
+      else
+        usati_[z] &= ~(1u << d);
+    }
+  }
+  void Cerca() {
+    int migliore = -1, minimo = 10;
+    for (int c = 0; c < kCelle; ++c) {
+      if (griglia_[c]) continue;
+      const int n = __builtin_popcount(Liberi(c));
+      if (n < minimo) {
+        minimo = n;
+        migliore = c;
+      }
+    }
+    if (migliore < 0) {
+      if (trovate_++ == 0) {
+        soluzione_.resize(kCelle);
+        for (int c = 0; c < kCelle; ++c) soluzione_[c] = static_cast<char>('0' + griglia_[c]);
+      }
+      return;
+    }
+    const unsigned liberi = Liberi(migliore);
+    for (int d = 1; d <= 9 && trovate_ < limite_; ++d) {
+      if (!(liberi & (1u << d))) continue;
+      griglia_[migliore] = d;
+      Usa(migliore, d, true);
+      Cerca();
+      Usa(migliore, d, false);
+      griglia_[migliore] = 0;
+    }
+  }
+
+  std::array<int, kCelle> griglia_{};
+  std::array<unsigned, kZone> usati_{};
+  std::string soluzione_;
+  int limite_ = 1, trovate_ = 0;
+};
+
+std::vector<std::string> Schemi(const char* nome) {
+  std::ifstream in(std::string(ORVENTO_DATA_DIR) + "/" + nome);
+  std::vector<std::string> schemi;
+  for (std::string riga; std::getline(in, riga);)
+    if (riga.size() >= 81) schemi.push_back(riga.substr(0, 81));
+  return schemi;
+}
+
+struct Esito {
+  int schemi = 0, risolti = 0, mosse = 0;
+  std::map<std::string, int> codici;
+};
+
+// Plays one schema with CercaMossa (standard order, view "Nessuno") until it finds nothing.
+// Every found move is checked against the solution before it is played.
+void GiocaSchema(Gioco& g, const std::string& schema, Esito& esito) {
+  SCOPED_TRACE(schema);
+  Risolutore r(schema);
+  ASSERT_EQ(r.Conta(2), 1) << "lo schema deve avere una sola soluzione";
+  const std::string& sol = r.soluzione();
+  test::CaricaGriglia(g, schema);
+  test::VistaNessuno(g);
+  for (;;) {
+    g.Mossa.CodiceMetodo.clear();
+    g.Mossa.CasellaMossa.reset();
+    CercaMossa(g);
+    if (!g.Trovata) break;
+    const MossaTrovata& m = g.Mossa;
+    ++esito.mosse;
+    ++esito.codici[m.CodiceMetodo];
+    ASSERT_TRUE(m.CasellaMossa && CellaValida(*m.CasellaMossa)) << m.CodiceMetodo;
+    const int c = *m.CasellaMossa;
+    ASSERT_FALSE(g.HaValore(c)) << m.CodiceMetodo << " su una casella con valore " << c;
+    const std::string_view valore = Trim(m.ValoreMossa);
+    if (valore.size() == 1) {
+      ASSERT_EQ(valore[0], sol[c]) << m.CodiceMetodo << " casella " << c;
+      ImpostaValore(g, c, valore[0], Origine::Blu);
+      ++g.Riempite;
+      ControlloErrori(g, c, valore[0]);
+      ASSERT_TRUE(g.NessunErrore) << m.CodiceMetodo << " casella " << c;
+    } else {
+      ASSERT_TRUE(HaCandidato(valore, sol[c]))
+          << m.CodiceMetodo << " toglie " << sol[c] << " da " << c << ": " << m.ValoreMossa;
+      // A move must have an effect, or the search would propose it for ever.
+      ASSERT_LT(valore.size(), Trim(g.Can[c]).size()) << m.CodiceMetodo << " casella " << c;
+      g.Can[c] = m.ValoreMossa;
+    }
+  }
+  if (g.Riempite == kCelle) ++esito.risolti;
+}
+
+Esito Gioca(const char* nome) {
+  Esito esito;
+  test::Partita p;
+  for (const std::string& schema : Schemi(nome)) {
+    ++esito.schemi;
+    GiocaSchema(*p, schema, esito);
+  }
+  return esito;
+}
+
+void Stampa(const char* nome, const Esito& e) {
+  std::cout << nome << ": " << e.risolti << "/" << e.schemi << " risolti, " << e.mosse << " mosse;";
+  for (const auto& [codice, n] : e.codici) std::cout << ' ' << codice << '=' << n;
+  std::cout << '\n';
+}
+
+TEST(Solidita, EveryMoveAgreesWithTheSolution) {
+  for (const char* nome : {"qqwing400.txt", "easy50.txt"}) {
+    SCOPED_TRACE(nome);
+    const Esito e = Gioca(nome);
+    EXPECT_EQ(e.schemi, std::string(nome) == "easy50.txt" ? 50 : 400);
+    Stampa(nome, e);
+  }
+}
+
+// How far the techniques alone get on hard puzzles: a figure to read, not a rule.
+// Run with --gtest_also_run_disabled_tests --gtest_filter='*Top95*'.
+TEST(Solidita, DISABLED_Top95) {
+  for (const char* nome : {"top95.txt", "hardest.txt"}) Stampa(nome, Gioca(nome));
+}
+
+}  // namespace
+}  // namespace orv
