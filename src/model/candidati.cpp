@@ -20,10 +20,24 @@ void RicalcoloCandidati(Gioco& g) {
     if (g.HaValore(c)) {
       g.Can[c] = kSenzaCandidati;
     } else {
-      g.Can[c] = kTuttiCandidati;
-      TogliPresenti(g, c, ZonaRiga(c));
-      TogliPresenti(g, c, ZonaColonna(c));
-      TogliPresenti(g, c, ZonaQuadro(c));
+      // TogliPresenti over the row, the column and the box, on a bit set: the same digits
+      // go, in the same order, and the removal stops at the last candidate.
+      unsigned cifre = 0x3FE;
+      int n = 9;
+      for (int z : {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)}) {
+        for (int j = 0; j < 9 && n > 1; ++j) {
+          const int v = g.Valore(Zona()[z][j]);
+          if (v != 0 && (cifre & (1u << v))) {
+            cifre &= ~(1u << v);
+            --n;
+          }
+        }
+      }
+      std::string& can = g.Can[c];
+      can.assign(1, ' ');
+      for (int d = 1; d <= 9; ++d)
+        if (cifre & (1u << d)) can += static_cast<char>('0' + d);
+      can += ' ';
     }
   }
   g.f.Sugge1.setValue(true);

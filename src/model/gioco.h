@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/form1.h"
 #include "model/schema.h"
@@ -31,6 +32,17 @@ struct MossaTrovata {
   std::array<int, 8> Rettangoli{};
   bool operator==(const MossaTrovata&) const = default;
 };
+
+// One row of the trial table: the cell and the candidate tried. A trial that failed keeps its
+// cell in CasellaFallita and has Casella = kNessunaCella.
+struct VoceTentativo {
+  int Casella = -1;
+  char Cifra = 0;
+  int CasellaFallita = -1;
+  bool operator==(const VoceTentativo&) const = default;
+};
+
+inline constexpr int kVociTentativi = 801;
 
 inline constexpr int kRigheUsoMetodi = 21;
 inline constexpr int kVociPriorita = 21;
@@ -80,6 +92,26 @@ struct Gioco {
   bool InSalvataggio = false;
   int NumVociTentativi = 0;
   bool CandidatiModificati = false;
+
+  // --- Verification run -----------------------------------------------------------------
+  // The schema came from a file or from creation: its givens are already in RigheDati.
+  bool Ricaricato = false;
+  // Last non-empty row of the record opened or created; 18 or more: it carries candidates.
+  int RigheLette = 0;
+  // The run follows the deletion of a move: short report, no replay.
+  bool InCancellazione = false;
+  bool CandidatiPronti = false;
+  // Rows 1..NumVociTentativi are used; row IndiceTentativo is the trial being tried (0: none).
+  std::array<VoceTentativo, kVociTentativi> ElencoTentativi{};
+  int IndiceTentativo = 0;
+  std::array<std::string, kCelle> ValoriInizio;
+  // The replay's moves: entry i (1..NumMosse) is ElencoMosse[i - 1]. No limit on their number.
+  std::vector<std::string> ElencoMosse;
+  int NumMosse = 0;
+  bool CreazioneFallita = false;
+  // Template and symmetry of the creation in progress, shown while creating.
+  int NumModello = 0;
+  int Simmetria = 0;
 
   // --- Run flags ------------------------------------------------------------------------
   bool NessunErrore = true;

@@ -1,7 +1,23 @@
-// Placeholder until the verification run lands: nothing is wired, so the driver reports the
-// commands as not available yet.
 #include "verification/verifica.h"
 
 namespace orv {
-void CollegaVerifica(Gioco&) {}
+
+void CollegaVerifica(Gioco& g) {
+  Form1& f = g.f;
+  // While a run, a search or a creation is under way (events are let through by long loops),
+  // these commands do nothing.
+  f.Gioca.onClick = [&g] {
+    Occupazione o(g);
+    if (o.attivo()) Gioca_Click(g);
+  };
+  f.voce("mNuoVal").onClick = [&g] {
+    Occupazione o(g);
+    if (o.attivo()) VerificaSolvibilita(g);
+  };
+  f.voce("mValuta").onClick = [&g] {
+    Occupazione o(g);
+    if (o.attivo()) mValuta_Click(g);
+  };
+}
+
 }  // namespace orv

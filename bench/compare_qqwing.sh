@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Times our full two-pass verification against QQWing's solver on the same 2,000 puzzles, side
+# by side in one run, and prints both wall times, their ratio and the peak memory of our tool.
+#
+#   BUILD=build-bench bench/compare_qqwing.sh      (make bench sets BUILD)
+#
+# The puzzles were made once with `qqwing --generate 2000 --one-line` and are kept in
+# bench/data/qqwing2000.txt, so every run times the same work. Targets: ratio <= 0.5, peak
+# memory under 10 MB.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${BUILD:-build}
+cli=$BUILD/orvento-cli
+data=bench/data/qqwing2000.txt
+rounds=${ROUNDS:-3}
+
+install_pkg() {
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get install -y "$@" >/dev/null || { apt-get update >/dev/null && apt-get install -y "$@" >/dev/null; }
+  else
+    sudo apt-get install -y "$@" >/dev/null || { sudo apt-get update >/dev/null && sudo apt-get install -y "$@" >/dev/null; }
+  fi
+}
+command -v qqwing >/dev/null || install_pkg qqwing
+[ -x /usr/bin/time ] || install_pkg time
+if [ ! -x "$cli" ]; then
+  echo "compare_qqwing: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
+  exit 2
+fi
+
+now() { date +%s.%N; }
+# Best of $rounds wall times of one command, standard output thrown away.
+best() {
+  local best="" t0 t1 t
+  for _ in $(seq "$rounds"); do
+    t0=$(now)
+    "$@" >/dev/null || true
+    t1=$(now)
+    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')
+    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
+  done
+  echo "$best"
+}
+
+n=$(grep -c . "$data")
+ours=$(best "$cli" verifica --csv "$data")
+theirs=$(best sh -c "qqwing --solve --stats --csv < '$data'")
+ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')
+peak=$(/usr/bin/time -v "$cli" verifica --csv "$data" 2>&1 >/dev/null |
+  awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }')
+verified=$("$cli" verifica --csv "$data" | awk -F, 'NR > 1 && $7 == "ok"' | wc -l)
+
+echo "puzzles:                          $n ($data)"
+echo "orvento-cli verifica --csv:       ${ours} s  (${verified}/${n} verified)"
+echo "qqwing --solve --stats --csv:     ${theirs} s"
+echo "ratio (ours / qqwing):            ${ratio}  (target <= 0.5)"
+echo "peak memory of orvento-cli:       ${peak} KB  (target < 10240 KB)"

@@ -1,0 +1,146 @@
+#include "model/registro.h"
+
+#include "model/celle.h"
+
+namespace orv {
+
+namespace {
+
+// The second block tells how a cell's text shows: a move (or candidates corrected by hand) in
+// blue, a value of the verification run in white, anything else as it comes.
+char CarattereOrigine(const Gioco& g, int c) {
+  if (g.HaValore(c)) {
+    if (g.Orig[c] == Origine::Blu) return 'b';
+    if (g.Orig[c] == Origine::Provvisoria) return 'c';
+    return ' ';
+  }
+  return g.f.caN[c].foreColor() == kBluMossa ? 'b' : ' ';
+}
+
+// Character j of a row trimmed of blanks: 0 when the row is shorter or the character is a blank.
+char Carattere(const std::string& riga, int j) {
+  if (j >= static_cast<int>(riga.size())) return 0;
+  return riga[j] == ' ' ? 0 : riga[j];
+}
+
+void Ripristina(Gioco& g) {
+  for (auto& can : g.Can) can.clear();
+  for (int c = 0; c < kCelle; ++c) SvuotaCella(g, c);
+
+  for (int r = 0; r < 9; ++r) {
+    for (int j = 0; j < 9; ++j) {
+      const int c = Zona()[r][j];
+      const char t = Carattere(g.RigheDati[r], j);
+      // Whatever character the record holds is placed as it stands.
+      if (t != 0) ImpostaValore(g, c, t, Origine::Nera);
+    }
+  }
+
+  if (g.RigheUsate > 9) {
+    for (int r = 9; r < 18; ++r) {
+      for (int j = 0; j < 9; ++j) {
+        const int c = Zona()[r - 9][j];
+        const char t = Carattere(g.RigheDati[r], j);
+        Label& l = g.f.caN[c];
+        if (t == 'b') {
+          l.setForeColor(kBluMossa);
+          if (g.HaValore(c)) g.Orig[c] = Origine::Blu;
+        } else if (t == 'c') {
+          l.setForeColor(kBianco);
+          if (g.HaValore(c)) g.Orig[c] = Origine::Provvisoria;
+        }
+      }
+    }
+  }
+
+  if (g.RigheUsate > 18) {
+    // The k-th comma-terminated piece of the block belongs to cell k, counted over all nine rows;
+    // pieces beyond cell 80 are ignored.
+    int k = -1;
+    for (int r = 18; r < 27; ++r) {
+      std::string_view resto = g.RigheDati[r];
+      for (;;) {
+        const std::size_t virgola = resto.find(',');
+        if (virgola == std::string_view::npos) break;
+        ++k;
+        std::string_view pezzo = Trim(resto.substr(0, virgola));
+        resto.remove_prefix(virgola + 1);
+        if (!pezzo.empty() && CellaValida(k)) g.Can[k] = Incornicia(pezzo);
+      }
+    }
+    const Font carattere{"Courier New", g.DimCandidati, false, false};
+    for (int c = 0; c < kCelle; ++c)
+      if (!g.HaValore(c)) g.f.caN[c].setFont(carattere);
+  }
+
+  g.Riempite = 0;
+  for (int c = 0; c < kCelle; ++c)
+    if (g.HaValore(c)) ++g.Riempite;
+
+  if (g.InTentativo) {
+    g.NumConsigli = g.ConsigliInizioTentativi;
+    g.Riempite = g.RiempiteRegistrate;
+    g.UsoMetodiConta = g.UsoMetodiSalvati;
+  }
+}
+
+}  // namespace
+
+void RegistraStato(Gioco& g) {
+  if (!g.CandidatiModificati && g.NumVociTentativi == 0) g.DatiRegistrati = true;
+
+  for (int r = 0; r < 9; ++r) {
+    std::string riga(9, ' ');
+    for (int j = 0; j < 9; ++j) {
+      const int c = Zona()[r][j];
+      if (!g.HaValore(c)) continue;
+      riga[j] = g.Cifra[c];
+      if (g.Orig[c] == Origine::Blu) g.DatiRegistrati = false;
+    }
+    g.RigheDati[r] = std::move(riga);
+  }
+  g.RigheUsate = 9;
+  if (!g.InGioco) return;
+
+  bool conCandidati = true;
+  if (g.InSalvataggio) {
+    if (g.DatiRegistrati) return;
+    conCandidati = g.platform.messageBox("Salvare anche i Candidati ?", "Salvataggio",
+                                         MsgButtons::YesNo, false) == MsgResult::Yes;
+  }
+
+  for (int r = 9; r < 18; ++r) {
+    std::string riga(9, ' ');
+    for (int j = 0; j < 9; ++j) riga[j] = CarattereOrigine(g, Zona()[r - 9][j]);
+    g.RigheDati[r] = std::move(riga);
+  }
+  g.RigheUsate = 18;
+  if (g.InSalvataggio && !conCandidati) return;
+
+  for (int r = 18; r < 27; ++r) {
+    std::string riga;
+    for (int j = 0; j < 9; ++j) {
+      const int c = Zona()[r - 18][j];
+      if (g.HaValore(c))
+        riga += ' ';
+      else
+        riga += Trim(g.Can[c]);
+      riga += ',';
+    }
+    g.RigheDati[r] = std::move(riga);
+  }
+  g.RigheUsate = 27;
+
+  g.RiempiteRegistrate = g.Riempite;
+  g.UsoMetodiSalvati = g.UsoMetodiConta;
+}
+
+void RipristinaFlash(Gioco& g) {
+  Ripristina(g);
+}
+
+void RipristinaFile(Gioco& g) {
+  Ripristina(g);
+}
+
+}  // namespace orv

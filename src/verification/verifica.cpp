@@ -1,0 +1,534 @@
+#include "verification/verifica.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "model/candidati.h"
+#include "model/celle.h"
+#include "model/registro.h"
+#include "techniques/tecniche.h"
+#include "ui/finestra.h"
+
+namespace orv {
+
+namespace {
+
+constexpr double kSecondiGiorno = 86400.0;
+
+// How the replay lists and counts each method code: abbreviation of the moves list and row of
+// UsoMetodi (-1: not counted).
+struct VoceCodice {
+  std::string_view codice;
+  std::string_view sigla;
+  int riga;
+};
+
+constexpr VoceCodice kCodici[] = {
+    {"ZOB", "XX", 0},  {"ZOC", "XX", 0},  {"USO", "US", 1},  {"CFC", "1n", 2},  {"Xx1", "1h", 3},
+    {"CPN", "2n", 4},  {"Xx2a", "2h", 5}, {"Xx2b", "2h", 5}, {"PRQ", "PR", 6},  {"PRC", "PR", 7},
+    {"SCI3", "3S", 8}, {"SCI4", "4S", 9}, {"TRN", "3n", 10}, {"HTR", "3h", 11}, {"XWN", "XW", 12},
+    {"SWF", "SW", 13}, {"QUA", "4n", 14}, {"HQU", "4h", 15}, {"ZZZ", "TT", 16},
+};
+
+VoceCodice CercaCodice(std::string_view codice) {
+  for (const VoceCodice& v : kCodici)
+    if (v.codice == codice) return v;
+  return {codice, "??", -1};
+}
+
+std::string SuffissoZona(const std::optional<int>& z) {
+  if (!z) return " ";
+  if (*z < 9) return "-R";
+  if (*z > 17) return "-Q";
+  return "-C";
+}
+
+std::string TestoValore(const Gioco& g, int c) {
+  return g.HaValore(c) ? std::string(1, g.Cifra[c]) : std::string(" ");
+}
+
+// "##0.00": at least one digit before the point, two after it.
+std::string FormatoSecondi(double s) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", s);
+  return buf;
+}
+
+void TuttoBianco(Gioco& g) {
+  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
+}
+
+void MostraCaselle(Gioco& g, bool visibili) {
+  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setVisible(visibili);
+}
+
+// The hint buttons, the play menus and the view options, as play starts.
+void AbilitaGioco(Gioco& g) {
+  Form1& f = g.f;
+  for (Button* b : {&f.Cons1, &f.Cons2, &f.Cons3}) b->setEnabled(true);
+  for (const char* m :
+       {"mCanMoss", "mNuoVal", "mRicMan", "mSoluz", "mValuta", "mSugge0", "mSugge1"})
+    f.voce(m).setEnabled(true);
+  f.Sugge0.setEnabled(true);
+  f.Sugge1.setEnabled(true);
+  f.voce("mSugge0").setChecked(true);
+  f.voce("mSugge1").setChecked(false);
+}
+
+// A value placed by the run itself: invisible while pass 1 runs (ColoreMossa is white).
+void PiazzaProvvisoria(Gioco& g, int c, char d) {
+  ImpostaValore(g, c, d, Origine::Provvisoria);
+  g.Trovata = true;
+  ++g.Riempite;
+  ++g.NumConsigli;
+}
+
+// The last-free-cell rule writes 45 minus the sum of the zone without looking at the cell's
+// column or box, so a "complete" grid is a solution only if every zone holds nine different
+// digits.
+bool GrigliaValida(const Gioco& g) {
+  for (int z = 0; z < kZone; ++z) {
+    unsigned visti = 0;
+    for (int c : Zona()[z]) {
+      const int v = g.Valore(c);
+      if (v == 0 || (visti & (1u << v))) return false;
+      visti |= 1u << v;
+    }
+  }
+  return true;
+}
+
+// Two equal values in one zone: both digits red and the run does not start.
+bool TrovaDoppione(Gioco& g) {
+  for (int z = 0; z < kZone; ++z) {
+    for (int j = 0; j < 8; ++j) {
+      const int a = Zona()[z][j];
+      if (!g.HaValore(a)) continue;
+      for (int k = j + 1; k < 9; ++k) {
+        const int b = Zona()[z][k];
+        if (!g.HaValore(b) || g.Cifra[a] != g.Cifra[b]) continue;
+        g.f.caN[a].setForeColor(kRosso);
+        g.f.caN[b].setForeColor(kRosso);
+        g.f.ListCons.clear();
+        g.f.ListCons.addItem("ERRORE NEI DATI CORRENTI!");
+        g.f.ListCons.addItem("- correggi o Azzera.");
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+enum class Passo { Trovato, TentativoFallito, Niente };
+
+// One iteration of pass 1: the techniques in their fixed order, the first that finds something
+// ends it.
+Passo Iterazione(Gioco& g) {
+  auto fallito = [&g] { return !g.NessunErrore && g.InTentativo; };
+  g.Trovata = false;
+
+  CasellaSola(g);
+  if (fallito()) return Passo::TentativoFallito;
+  if (g.Trovata) return Passo::Trovato;
+
+  if (g.CandidatiPronti) {
+    for (int c = 0; c < kCelle; ++c) {
+      if (NumCandidati(g.Can[c]) != 1) continue;
+      const char d = Trim(g.Can[c])[0];
+      PiazzaProvvisoria(g, c, d);
+      ControlloErrori(g, c, d);
+      break;
+    }
+    if (fallito()) return Passo::TentativoFallito;
+    if (g.Trovata) return Passo::Trovato;
+
+    Nascosti(g, 1);
+    if (fallito()) return Passo::TentativoFallito;
+    if (g.Trovata) return Passo::Trovato;
+  } else {
+    RicalcoloCandidati(g);
+    g.CandidatiPronti = true;
+    g.Trovata = true;
+    return Passo::Trovato;
+  }
+
+  // Each step: the technique, whether a failed trial is looked for after it.
+  struct Tecnica {
+    void (*esegui)(Gioco&);
+    bool controllo;
+  };
+  static constexpr Tecnica kTecniche[] = {
+      {[](Gioco& x) { CandidatiCaselle(x, 2); }, false},
+      {[](Gioco& x) { Nascosti(x, 2); }, true},
+      {[](Gioco& x) { QuadroImprigiona(x); }, false},
+      {[](Gioco& x) { RigaColImprigiona(x); }, false},
+      {[](Gioco& x) { CandidatiCaselle(x, 3); }, false},
+      {[](Gioco& x) { TerneQuaterne(x, 4); }, false},
+      {[](Gioco& x) { XWing(x); }, false},
+      {[](Gioco& x) { Swordfish(x); }, false},
+      {[](Gioco& x) { TerneQuaterne(x, 3); }, false},
+      {[](Gioco& x) { Nascosti(x, 3); }, true},
+  };
+  for (const Tecnica& t : kTecniche) {
+    t.esegui(g);
+    // The techniques mark the cells they work on; nothing of that must stay.
+    TuttoBianco(g);
+    if (t.controllo && fallito()) return Passo::TentativoFallito;
+    if (g.Trovata) return Passo::Trovato;
+  }
+  return Passo::Niente;
+}
+
+void SegnaFallito(Gioco& g) {
+  VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+  v.CasellaFallita = v.Casella;
+  v.Casella = kNessunaCella;
+}
+
+// The next trial, from the Flash of the first stall; a placement that contradicts at once is a
+// failed trial too. False when every row of the table has been tried.
+bool ProssimoTentativo(Gioco& g) {
+  for (;;) {
+    ++g.Tentativi;
+    if (!g.InTentativo) {
+      PreparaTentativi(g);
+      RegistraStato(g);
+      for (int c = 0; c < kCelle; ++c) g.Soluzione[c] = TestoValore(g, c);
+    } else {
+      RipristinaFlash(g);
+    }
+    g.InTentativo = true;
+    ++g.IndiceTentativo;
+    if (g.IndiceTentativo > g.NumVociTentativi) return false;
+    const VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+    PiazzaProvvisoria(g, v.Casella, v.Cifra);
+    ControlloErrori(g, v.Casella, v.Cifra);
+    if (g.NessunErrore) return true;
+    SegnaFallito(g);
+  }
+}
+
+// Pass 1: solves the grid in place with Provvisoria values. A contradiction reported outside a
+// trial ends it: the givens have no solution, and going on would only report it again.
+void Passata1(Gioco& g) {
+  const int errori = g.NumErrori;
+  for (;;) {
+    Passo p = Iterazione(g);
+    if (g.NumErrori > errori) return;
+    if (p == Passo::Trovato) continue;
+    if (p == Passo::Niente) {
+      if (g.Riempite < kCelle && g.InCreazione) return;
+      if (g.Riempite >= kCelle) {
+        if (GrigliaValida(g)) return;
+        if (!g.InTentativo) {
+          // Givens without a solution: reported as the error check reports a contradiction.
+          SegnalaErrore(g);
+          return;
+        }
+        p = Passo::TentativoFallito;
+      }
+    }
+    if (p == Passo::TentativoFallito) SegnaFallito(g);
+    if (!ProssimoTentativo(g)) return;
+  }
+}
+
+// Pass 2: the replay with the move search, in the player's priority order. Counts the methods
+// and lists the moves.
+void Passata2(Gioco& g) {
+  struct Memoria {
+    char cifra;
+    Origine orig;
+    std::string can;
+  };
+  std::array<Memoria, kCelle> prima;
+  for (int c = 0; c < kCelle; ++c) {
+    prima[c] = {g.Cifra[c], g.Orig[c], g.Can[c]};
+    g.f.caN[c].setVisible(false);
+  }
+  g.Livello = LivelloConsiglio::Dove;
+  int totale = g.Riempite;
+  // Each replay lists its own moves: a second verification of the same game starts afresh.
+  g.ElencoMosse.clear();
+  g.NumMosse = 0;
+  bool tentativoGiocato = false;
+
+  for (;;) {
+    g.Trovata = false;
+    g.Mossa.CodiceMetodo.clear();
+    CercaMossa(g);
+    // Where the methods stall, the trial that solved pass 1 is the move, once.
+    if (!g.Trovata && totale < kCelle && g.IndiceTentativo > 0 && !tentativoGiocato) {
+      const VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+      tentativoGiocato = true;
+      if (CellaValida(v.Casella) && !g.HaValore(v.Casella)) {
+        g.Mossa.CodiceMetodo = "ZZZ";
+        g.Mossa.ValoreMossa = std::string(1, v.Cifra);
+        g.Mossa.CasellaMossa = v.Casella;
+        g.Mossa.ZonaMossa.reset();
+        g.Trovata = true;
+      }
+    }
+    if (!g.Trovata || !g.Mossa.CasellaMossa || !CellaValida(*g.Mossa.CasellaMossa)) break;
+
+    const int cella = *g.Mossa.CasellaMossa;
+    const std::string valore(Trim(g.Mossa.ValoreMossa));
+    // The search is deterministic: a move that changes nothing would be found again forever.
+    if (valore.size() == 1 ? g.HaValore(cella) : Incornicia(valore) == g.Can[cella]) break;
+
+    ++g.NumMosse;
+    if (valore.size() == 1) {
+      ImpostaValore(g, cella, valore[0], Origine::Provvisoria);
+      ++totale;
+      ControlloErrori(g, cella, valore[0]);
+    } else {
+      g.Can[cella] = Incornicia(valore);
+      g.f.caN[cella].setFontSize(g.DimCandidati);
+    }
+
+    const VoceCodice v = CercaCodice(g.Mossa.CodiceMetodo);
+    if (v.riga >= 0) ++g.UsoMetodiConta[v.riga];
+    std::string voce(v.sigla);
+    voce += SuffissoZona(g.Mossa.ZonaMossa);
+    voce += ": '";
+    voce += NomeCasella(cella);
+    voce += "' =";
+    voce += valore;
+    g.ElencoMosse.push_back(std::move(voce));
+    g.platform.processEvents();
+  }
+
+  for (int c = 0; c < kCelle; ++c) {
+    const Memoria& m = prima[c];
+    if (m.cifra != 0)
+      ImpostaValore(g, c, m.cifra, m.orig == Origine::Blu ? Origine::Blu : Origine::Nera);
+    else
+      SvuotaCella(g, c);
+    g.Can[c] = m.can;
+    if (!g.InCreazione) g.f.caN[c].setVisible(true);
+  }
+}
+
+}  // namespace
+
+void PreparaTentativi(Gioco& g) {
+  g.ElencoTentativi.fill(VoceTentativo{});
+  g.NumVociTentativi = 0;
+  for (int c = 0; c < kCelle; ++c) {
+    for (char d : Trim(g.Can[c])) {
+      if (g.NumVociTentativi + 1 >= kVociTentativi) break;
+      ++g.NumVociTentativi;
+      g.ElencoTentativi[g.NumVociTentativi] = {c, d, -1};
+    }
+  }
+  g.ConsigliInizioTentativi = g.NumConsigli;
+}
+
+EsitoVerifica Gioca_Click(Gioco& g) {
+  // Events let through by the replay must not start a second run.
+  Occupazione occupato(g);
+  Form1& f = g.f;
+  EsitoVerifica esito;
+
+  // 1. Preparation: the givens are recorded (every value on the grid, moves included).
+  if (!g.Ricaricato) {
+    for (int r = 0; r < 9; ++r) {
+      std::string riga;
+      for (int j = 0; j < 9; ++j) riga += TestoValore(g, Zona()[r][j]);
+      g.RigheDati[r] = riga;
+      g.RigheDatiCopia[r] = riga;
+    }
+    g.DatiRegistrati = true;
+    g.RigheUsate = 9;
+  }
+  if (g.InCreazione) MostraCaselle(g, false);
+  if (TrovaDoppione(g)) {
+    esito.tipo = EsitoVerifica::Tipo::ErroreDati;
+    return esito;
+  }
+
+  // 2. Start of pass 1.
+  g.SoloRicerca = false;
+  g.InGioco = true;
+  f.DatIniz.setEnabled(false);
+  f.Gioca.setEnabled(false);
+  for (Control* c :
+       std::initializer_list<Control*>{&f.ListCons, &f.Cons0, &f.Cons1, &f.Cons2, &f.Cons3,
+                                       &f.Applica, &f.Tenta0, &f.VaiTenta, &f.AppTenta})
+    c->setVisible(true);
+  g.NumVociTentativi = 0;
+  g.IndiceTentativo = 0;
+  g.InTentativo = false;
+  g.ValoreIniziale = 1;
+  g.ValoreFinale = 9;
+  const int riempiteInizio = g.Riempite;
+  const int erroriInizio = g.NumErrori;
+  g.ColoreMossa = kBianco;
+  f.ListCons.clear();
+  g.UsoMetodiConta.fill(0);
+  if (!g.InCreazione)
+    f.ListCons.addItem("VERIFICA IN CORSO");
+  else
+    f.ListCons.addItem("CREAZIONE IN CORSO - M." + std::to_string(g.NumModello) + "/S." +
+                       std::to_string(g.Simmetria));
+  g.NumConsigli = 0;
+  f.Peri.clear();
+  const double inizio = g.platform.secondsSinceMidnight();
+  g.Tentativi = 0;
+  g.CandidatiPronti = false;
+  g.InRisoluzione = true;
+
+  Passata1(g);
+  esito.tentativi = g.Tentativi;
+
+  // 5. Outcome of pass 1.
+  if (g.NumErrori > erroriInizio) {
+    // The error report stays on the blackboard.
+    g.InTentativo = false;
+    g.InRisoluzione = false;
+    esito.tipo = EsitoVerifica::Tipo::ErroreDati;
+    return esito;
+  }
+  if (g.Riempite < kCelle) {
+    g.InTentativo = false;
+    g.InRisoluzione = false;
+    g.CreazioneFallita = true;
+    if (g.InCreazione) return esito;
+    f.ListCons.clear();
+    f.ListCons.addItem("ESITO CREAZIONE-VERIFICA");
+    f.ListCons.addItem("  riprovare o controllare.");
+    g.platform.messageBox(
+        "La Verifica non riuscita: se si era richiesta la\n"
+        "creazione a programma, fare una nuova richiesta,\n"
+        "se, invece, lo Schema è stato preso da un'altra\n"
+        "fonte, controllare i Valori digitati.",
+        "", MsgButtons::Ok, false);
+    Azzera(g);
+    return esito;
+  }
+  esito.tipo = EsitoVerifica::Tipo::Riuscita;
+  if (!g.InCreazione) {
+    f.ListCons.clear();
+    if (g.InCancellazione) {
+      f.ListCons.addItem("DOPO CANCELLAZIONE");
+    } else {
+      double secondi = g.platform.secondsSinceMidnight() - inizio;
+      // A run that crosses midnight.
+      if (secondi < 0) secondi += kSecondiGiorno;
+      f.ListCons.addItem(g.Ricaricato ? "GIOCO RICARICATO E VERIFICATO" : "ESITO DELLA VERIFICA");
+      std::string tempo = "  (in " + FormatoSecondi(secondi) + " sec.";
+      if (g.Tentativi == 0)
+        tempo += ")";
+      else
+        tempo += " con " + std::to_string(g.Tentativi) +
+                 (g.Tentativi == 1 ? " Tentativo)" : " Tentativi)");
+      f.ListCons.addItem(tempo);
+    }
+    f.ListCons.addItem("- ho " + std::to_string(g.NumConsigli) + " consigli, per risolverlo,");
+    esito.consigli = g.NumConsigli;
+  }
+
+  // 6. Recording the solution and clearing pass 1.
+  const bool conTentativi = g.InTentativo;
+  if (conTentativi) {
+    g.UsoMetodiSalvati = g.UsoMetodiConta;
+    f.APeri.clear();
+    // The record of the schema as it was before the run replaces the Flash.
+    if (g.RigheUsate == 27) g.RigheDati = g.RigheDatiCopia;
+    for (int r = 0; r < 9; ++r) {
+      std::string riga;
+      for (int k = 0; k < 9; ++k) {
+        const int c = Zona()[r][k];
+        g.SoluzioneTentativi[c] = TestoValore(g, c);
+        riga += g.SoluzioneTentativi[c] + " ";
+      }
+      f.APeri.print(riga);
+    }
+    RipristinaFlash(g);
+    f.voce("mPerSuCom").setEnabled(true);
+  }
+  for (int c = 0; c < kCelle; ++c)
+    if (!g.HaValore(c)) f.caN[c].setCaption("");
+  f.Sugge1.setValue(false);
+  f.voce("mSoluz").setEnabled(true);
+
+  f.Peri.clear();
+  // Without trials there is no trial solution: one left by an earlier run must not be shown.
+  if (g.Tentativi == 0)
+    for (auto& s : g.SoluzioneTentativi) s.clear();
+  const bool daTentativi = !g.SoluzioneTentativi[0].empty();
+  for (int r = 0; r < 9; ++r) {
+    std::string riga;
+    for (int k = 0; k < 9; ++k) {
+      const int c = Zona()[r][k];
+      if (g.Tentativi == 0) g.Soluzione[c] = TestoValore(g, c);
+      riga += (daTentativi ? g.SoluzioneTentativi[c] : g.Soluzione[c]) + " ";
+    }
+    f.Peri.print(riga);
+  }
+
+  for (int c = 0; c < kCelle; ++c)
+    if (g.HaValore(c) && g.Orig[c] == Origine::Provvisoria) SvuotaCella(g, c);
+  g.Riempite = riempiteInizio;
+  if (!(conTentativi && g.RigheLette >= 18)) RicalcoloCandidati(g);
+  g.InTentativo = false;
+  g.InRisoluzione = false;
+  g.ColoreMossa = kBluMossa;
+  f.ImaCompl.setVisible(false);
+  if (g.InCancellazione) AbilitaGioco(g);
+
+  for (auto& v : g.ValoriInizio) v.clear();
+  for (int c = 0; c < kCelle; ++c) {
+    if (g.HaValore(c))
+      g.ValoriInizio[c] = std::string(1, g.Cifra[c]);
+    else
+      f.caN[c].setCaption("");
+  }
+  f.Sugge0.setValue(true);
+  f.voce("mSugge0").setChecked(true);
+  g.Riempite = 0;
+  for (int c = 0; c < kCelle; ++c)
+    if (g.HaValore(c)) ++g.Riempite;
+  f.Fatti.setCaption(std::to_string(g.Riempite));
+  if (g.InCancellazione) return esito;
+
+  // 7. Pass 2.
+  Passata2(g);
+  Valutazione(g, 0);
+  if (g.InCreazione) return esito;
+  f.ListCons.addItem("  valutazione Complessiva=" + g.ValutazioneTesto + ".");
+  if (g.Riempite == kCelle) {
+    f.ListCons.clear();
+    f.ListCons.addItem("IL GIOCO E' GIA' RISOLTO");
+  } else {
+    f.ListCons.addItem("ORA PUOI GIOCARE");
+    f.ListCons.addItem("- usa i tasti qui sotto per i consigli.");
+  }
+  AbilitaGioco(g);
+  return esito;
+}
+
+void AzzeraVerifica(Gioco& g) {
+  g.ElencoTentativi.fill(VoceTentativo{});
+  g.NumVociTentativi = 0;
+  g.IndiceTentativo = 0;
+  for (auto& v : g.ValoriInizio) v.clear();
+  g.ElencoMosse.clear();
+  g.NumMosse = 0;
+}
+
+void VerificaSolvibilita(Gioco& g) {
+  g.f.Sugge1.setValue(false);
+  const Font carattere{"Courier New", g.DimCandidati, false, false};
+  for (int c = 0; c < kCelle; ++c) {
+    if (g.HaValore(c)) continue;
+    Label& l = g.f.caN[c];
+    l.setFont(carattere);
+    l.setForeColor(kRosso);
+    l.setCaption("");
+  }
+  Gioca_Click(g);
+}
+
+}  // namespace orv

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include "fixture.h"
+#include "model/registro.h"
+
+namespace orv {
+namespace {
+
+using test::CaricaGriglia;
+using test::Partita;
+
+constexpr const char* kSchema =
+    "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+
+// A game in play with every kind of cell: givens, a move (cell 2 = 4), a value of the
+// verification run (cell 3 = 6, white), candidates corrected by hand (cell 5, blue " 28 ") and a
+// cell left without candidates (cell 6); cells 7 and 8 keep their candidates.
+void PartitaInCorso(Gioco& g) {
+  CaricaGriglia(g, kSchema);
+  g.InGioco = true;
+  ImpostaValore(g, 2, '4', Origine::Blu);
+  g.ColoreMossa = kBianco;
+  ImpostaValore(g, 3, '6', Origine::Provvisoria);
+  g.ColoreMossa = kBluMossa;
+  g.Riempite += 2;
+  g.Can[5] = " 28 ";
+  g.f.caN[5].setForeColor(kBluMossa);
+  g.Can[6] = "  ";
+  g.Can[7] = " 12 ";
+  g.Can[8] = " 248 ";
+  g.UsoMetodiConta[4] = 3;
+}
+
+struct Cella {
+  char cifra;
+  Origine orig;
+  std::string can;
+  Colore colore;
+  bool operator==(const Cella&) const = default;
+};
+
+std::array<Cella, kCelle> Fotografia(const Gioco& g) {
+  std::array<Cella, kCelle> f;
+  for (int c = 0; c < kCelle; ++c) f[c] = {g.Cifra[c], g.Orig[c], g.Can[c], g.f.caN[c].foreColor()};
+  return f;
+}
+
+// Changes everything the record holds, so that a restore has to rebuild it.
+void Scompiglia(Gioco& g) {
+  for (int c = 0; c < kCelle; ++c) {
+    SvuotaCella(g, c);
+    g.Can[c] = " 9 ";
+  }
+  ImpostaValore(g, 40, '1', Origine::Blu);
+  g.Riempite = 1;
+}
+
+TEST(RegistraStato, TheFlashOfAGameInPlayHasAll27RowsAndAsksNothing) {
+  Partita p;
+  Gioco& g = *p;
+  PartitaInCorso(g);
+  g.Riempite = 37;
+  RegistraStato(g);
+  EXPECT_TRUE(p.platform.messages().empty());
+  EXPECT_EQ(g.RigheUsate, 27);
+  // Row 0: 5, 3 given; 4 a move; 6 of the run; 7 given; cells 5..8 without value, 5 corrected.
+  EXPECT_EQ(g.RigheDati[0], "53467    ");
+  EXPECT_EQ(g.RigheDati[9], "  bc b   ");
+  EXPECT_EQ(g.RigheDati[18], " , , , , ,28,,12,248,");
+  EXPECT_EQ(g.RiempiteRegistrate, 37);
+  EXPECT_EQ(g.UsoMetodiSalvati[4], 3);
+  // A move clears DatiRegistrati.
+  EXPECT_FALSE(g.DatiRegistrati);
+}
+
+TEST(RegistraStato, BeforeGiocaOnlyTheGridRows) {
+  Partita p;
+  Gioco& g = *p;
+  CaricaGriglia(g, kSchema);
+  ImpostaValore(g, 2, '4', Origine::Blu);
+  g.RigheDati[9] = "old";
+  RegistraStato(g);
+  EXPECT_EQ(g.RigheUsate, 9);
+  EXPECT_EQ(g.RigheDati[0], "534 7    ");
+  EXPECT_EQ(g.RigheDati[8], "    8  79");
+  EXPECT_EQ(g.RigheDati[9], "old");
+  EXPECT_EQ(g.RiempiteRegistrate, 0);
+}
+
+TEST(RegistraStato, SavingAsksForTheCandidatesOnlyWhenTheGameHasMoves) {
+  struct Caso {
+    bool mossa;
+    std::optional<MsgResult> risposta;  // nothing: no question expected
+    int righe;
+  };
+  for (const Caso& k : {Caso{false, std::nullopt, 9}, Caso{true, MsgResult::Yes, 27},
+                        Caso{true, MsgResult::No, 18}}) {
+    Partita p;
+    Gioco& g = *p;
+    CaricaGriglia(g, kSchema);
+    g.InGioco = true;
+    if (k.mossa) {
+      ImpostaValore(g, 2, '4', Origine::Blu);
+      g.DatiRegistrati = false;
+    }
+    g.InSalvataggio = true;
+    if (k.risposta) p.platform.queueAnswer(*k.risposta);
+    RegistraStato(g);
+    EXPECT_EQ(g.RigheUsate, k.righe) << k.righe;
+    const auto msg = p.platform.takeMessages();
+    if (!k.risposta) {
+      EXPECT_TRUE(msg.empty());
+      continue;
+    }
+    ASSERT_EQ(msg.size(), 1u);
+    EXPECT_EQ(msg[0].title, "Salvataggio");
+    EXPECT_EQ(msg[0].text, "Salvare anche i Candidati ?");
+    EXPECT_EQ(msg[0].buttons, MsgButtons::YesNo);
+    // Counts travel only with a complete record.
+    EXPECT_EQ(g.RiempiteRegistrate, k.righe == 27 ? g.Riempite : 0);
+  }
+}
+
+TEST(RegistraStato, DatiRegistratiIsSetOnlyWhenNothingWasCorrectedOrTried) {
+  struct Caso {
+    bool modificati;
+    int voci;
+    bool prima;
+    bool dopo;
+  };
+  for (const Caso& k : {Caso{false, 0, false, true}, Caso{true, 0, false, false},
+                        Caso{true, 0, true, true}, Caso{false, 5, false, false}}) {
+    Partita p;
+    Gioco& g = *p;
+    CaricaGriglia(g, kSchema);
+    g.CandidatiModificati = k.modificati;
+    g.NumVociTentativi = k.voci;
+    g.DatiRegistrati = k.prima;
+    RegistraStato(g);
+    EXPECT_EQ(g.DatiRegistrati, k.dopo) << k.modificati << k.voci << k.prima;
+  }
+}
+
+TEST(RipristinaFlash, RoundTripOf9_18And27Rows) {
+  for (int righe : {9, 18, 27}) {
+    Partita p;
+    Gioco& g = *p;
+    PartitaInCorso(g);
+    if (righe == 9) g.InGioco = false;
+    if (righe == 18) {
+      g.InSalvataggio = true;
+      p.platform.queueAnswer(MsgResult::No);
+    }
+    const auto prima = Fotografia(g);
+    const int riempite = g.Riempite;
+    RegistraStato(g);
+    g.InSalvataggio = false;
+    ASSERT_EQ(g.RigheUsate, righe);
+    Scompiglia(g);
+    RipristinaFlash(g);
+    const auto dopo = Fotografia(g);
+    EXPECT_EQ(g.Riempite, riempite) << righe;
+    for (int c = 0; c < kCelle; ++c) {
+      Cella attesa = prima[c];
+      // Without the origin rows every value is a given and every text the candidate red.
+      if (righe == 9) {
+        if (attesa.cifra != 0) {
+          attesa.orig = Origine::Nera;
+          attesa.colore = kTestoPulsante;
+        } else {
+          attesa.colore = kRosso;
+        }
+      }
+      // Without the candidate rows the candidates are left to the caller.
+      if (righe < 27 && attesa.cifra == 0) attesa.can.clear();
+      // A cell without candidates is an empty piece: nothing is written.
+      if (righe == 27 && c == 6) attesa.can.clear();
+      EXPECT_EQ(dopo[c], attesa) << "righe " << righe << " cella " << c;
+      EXPECT_EQ(g.f.caN[c].backColor(), kBianco);
+      EXPECT_EQ(g.f.caN[c].font().name, attesa.cifra ? "MS Sans Serif" : "Courier New");
+    }
+  }
+}
+
+TEST(RipristinaFlash, ThirdBlockPiecesGoToTheirCellsAndNeverPastTheLast) {
+  Partita p;
+  Gioco& g = *p;
+  g.RigheUsate = 27;
+  g.RigheDati[0] = "  5 6 12 ";
+  g.RigheDati[1] = "x";  // any character is placed as it stands; a short row is fine
+  g.RigheDati[18] = "3,18, ,, ,2459, , ,7,";
+  for (int r = 19; r < 26; ++r) g.RigheDati[r] = "9,9,9,9,9,9,9,9,9,";
+  // Twelve pieces in the last row: three too many. Text after the last comma is ignored.
+  g.RigheDati[26] = "4,4,4,4,4,4,4,4,4,7,7,7,5";
+  RipristinaFlash(g);
+  const std::array<const char*, 9> riga0 = {" 3 ",    " 18 ", "  ", "",   "  ",
+                                            " 2459 ", "  ",   "  ", " 7 "};
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(g.Can[c], riga0[c]) << c;
+  EXPECT_EQ(g.Cifra[2], '5');
+  EXPECT_EQ(g.Cifra[7], '2');
+  EXPECT_EQ(g.Cifra[9], 'x');
+  EXPECT_EQ(g.Orig[9], Origine::Nera);
+  EXPECT_EQ(g.Can[10], " 9 ");
+  EXPECT_EQ(g.Can[80], " 4 ");
+  EXPECT_EQ(g.Riempite, 5);
+}
+
+TEST(RipristinaFlash, BetweenTrialsPutsBackTheCountsOfTheStall) {
+  for (bool tentativo : {false, true}) {
+    Partita p;
+    Gioco& g = *p;
+    CaricaGriglia(g, kSchema);
+    g.InGioco = true;
+    RegistraStato(g);
+    g.ConsigliInizioTentativi = 7;
+    g.RiempiteRegistrate = 12;
+    g.UsoMetodiSalvati.fill(0);
+    g.UsoMetodiSalvati[3] = 2;
+    g.UsoMetodiConta.fill(5);
+    g.NumConsigli = 40;
+    g.InTentativo = tentativo;
+    RipristinaFlash(g);
+    EXPECT_EQ(g.NumConsigli, tentativo ? 7 : 40);
+    EXPECT_EQ(g.Riempite, tentativo ? 12 : 30);
+    EXPECT_EQ(g.UsoMetodiConta[3], tentativo ? 2 : 5);
+    EXPECT_EQ(g.UsoMetodiConta[0], tentativo ? 0 : 5);
+  }
+}
+
+TEST(RipristinaFile, RestoresLikeTheFlash) {
+  Partita p;
+  Gioco& g = *p;
+  PartitaInCorso(g);
+  const auto prima = Fotografia(g);
+  RegistraStato(g);
+  Scompiglia(g);
+  RipristinaFile(g);
+  auto dopo = Fotografia(g);
+  dopo[6].can = "  ";  // the cell without candidates comes back empty
+  EXPECT_EQ(dopo, prima);
+}
+
+}  // namespace
+}  // namespace orv
