@@ -221,6 +221,7 @@ void Azzera(Gioco& g) {
   g.CandidatiModificati = false;
   g.Livello = LivelloConsiglio::Nessuno;
   g.Mossa = MossaTrovata{};
+  AzzeraVerifica(g);
 
   AggiornaPannello(g);
   f.caption = kTitoloFinestra;
@@ -289,6 +290,30 @@ void mRicMan_Click(Gioco& g) {
   g.f.ListCons.clear();
   g.f.ListCons.addItem("I CANDIDATI SONO RICALCOLATI");
   for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3}) b->setEnabled(true);
+}
+
+bool ScriviSchema(Gioco& g, const std::string& schema) {
+  if (schema.size() != kCelle) return false;
+  for (char ch : schema)
+    if (ch != '.' && (ch < '0' || ch > '9')) return false;
+  Form1& f = g.f;
+  for (int c = 0; c < kCelle; ++c) f.caN[c].setVisible(true);
+  f.Apri.setEnabled(false);
+  f.voce("mApri").setEnabled(false);
+  f.voce("mCrea").setEnabled(false);
+  g.DatiIniziati = true;
+  f.Salva.setEnabled(true);
+  f.voce("mSalva").setEnabled(true);
+  f.Gioca.setEnabled(true);
+  f.DatIniz.setEnabled(false);
+  for (int c = 0; c < kCelle; ++c) {
+    if (schema[c] == '.' || schema[c] == '0') continue;
+    if (g.HaValore(c)) --g.Riempite;
+    ImpostaValore(g, c, schema[c], Origine::Nera);
+    ++g.Riempite;
+  }
+  f.Fatti.setCaption(std::to_string(g.Riempite));
+  return true;
 }
 
 void CollegaEventi(Gioco& g) {

@@ -31,6 +31,12 @@ void AggiornaPannello(Gioco& g);
 // rest goes to the second line.
 std::string TestoCandidati(const std::string& can);
 
+// The window as "Dati Iniziali" and the typed digits leave it: every cell visible, each digit of
+// `schema` (81 characters, '.' or '0' for an empty cell) a given, "Gioca" enabled. The batch
+// tool and the session driver start their runs from here. False, and nothing changed, when
+// `schema` is not 81 such characters.
+bool ScriviSchema(Gioco& g, const std::string& schema);
+
 // Menu "Ricalcolo dei Candidati".
 void mRicMan_Click(Gioco& g);
 

@@ -234,6 +234,12 @@ class Sessione {
       }
       return kSessioneOk;
     }
+    if (cmd == "schema") {
+      // Stands for "Dati Iniziali" followed by the givens typed one by one.
+      if (w.size() != 2) return Errore("uso: schema RIGA (81 caratteri, '.' o '0' per vuota)");
+      if (!ScriviSchema(g_, w[1])) return Errore("schema non valido: 81 caratteri 1-9, '.' o '0'");
+      return kSessioneOk;
+    }
     if (cmd == "timer") return w.size() == 2 ? TimerCmd(w[1]) : Errore("uso: timer NOME");
     if (cmd == "mostra") return w.size() == 2 ? Mostra(w[1]) : Errore("uso: mostra COSA");
     return Errore("comando sconosciuto");
@@ -449,8 +455,12 @@ class Sessione {
       out_ << "finestra " << Virgolette(g_.f.caption) << "\n";
       return kSessioneOk;
     }
-    if (!Trova(cosa)) return Errore("controllo sconosciuto");
+    Control* c = Trova(cosa);
+    if (!c) return Errore("controllo sconosciuto");
     out_ << DescriviControllo(g_, cosa) << "\n";
+    // What a picture box has printed, one line each.
+    if (c->kind() == Kind::PictureBox)
+      for (const std::string& l : static_cast<PictureBox*>(c)->lines()) out_ << "> " << l << "\n";
     return kSessioneOk;
   }
 

@@ -72,27 +72,6 @@ std::optional<std::string> LeggiSchema(std::string_view riga, std::string& motiv
   return schema;
 }
 
-// The window as "Dati Iniziali" leaves it, with the givens typed in: visible cells holding Nera
-// values, Riempite counted, "Gioca" enabled.
-void InserisciDati(Gioco& g, const std::string& schema) {
-  Form1& f = g.f;
-  for (int c = 0; c < kCelle; ++c) f.caN[c].setVisible(true);
-  f.Apri.setEnabled(false);
-  f.voce("mApri").setEnabled(false);
-  f.voce("mCrea").setEnabled(false);
-  g.DatiIniziati = true;
-  f.Salva.setEnabled(true);
-  f.voce("mSalva").setEnabled(true);
-  f.Gioca.setEnabled(true);
-  f.DatIniz.setEnabled(false);
-  for (int c = 0; c < kCelle; ++c) {
-    if (schema[c] == '.') continue;
-    ImpostaValore(g, c, schema[c], Origine::Nera);
-    ++g.Riempite;
-  }
-  f.Fatti.setCaption(std::to_string(g.Riempite));
-}
-
 std::string Soluzione(const Gioco& g) {
   const bool daTentativi = !g.SoluzioneTentativi[0].empty();
   std::string s;
@@ -122,7 +101,7 @@ bool VerificaSchema(const std::string& riga, const std::string& schema, const Op
   auto g = std::make_unique<Gioco>(piattaforma);
   CollegaEventi(*g);
   Form_Load(*g);
-  InserisciDati(*g, schema);
+  ScriviSchema(*g, schema);
   const EsitoVerifica esito = Gioca_Click(*g);
   const bool riuscita = esito.tipo == EsitoVerifica::Tipo::Riuscita;
 

@@ -44,6 +44,7 @@ class TestFinestra : public QObject {
   void changesOfTheCoreShowAfterSync();
   void arrayMembersComeAndGo();
   void aClickOnAzzeraReachesItsHandler();
+  void aClickOnGiocaVerifiesTheSchema();
   void keysReachTheWindowHandlersAsVirtualKeys();
   void mouseOnACellReachesItsHandlersInTwips();
   void anOptionClickSelectsThroughTheGroup();
@@ -193,6 +194,39 @@ void TestFinestra::aClickOnAzzeraReachesItsHandler() {
   p.window().sync();
   p.window().action("mAzzer")->trigger();
   QCOMPARE(Lines(p.window().widget("ListCons")), kBenvenuto);
+}
+
+void TestFinestra::aClickOnGiocaVerifiesTheSchema() {
+  Program p;
+  p.window().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+  QVERIFY(orv::ScriviSchema(
+      p.gioco(),
+      "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3.."));
+  p.window().sync();
+  QVERIFY(p.window().widget("Gioca")->isEnabled());
+
+  QTest::mouseClick(p.window().widget("Gioca"), Qt::LeftButton);
+  const QStringList lavagna = Lines(p.window().widget("ListCons"));
+  QVERIFY2(lavagna.size() == 6, qPrintable(lavagna.join('|')));
+  QCOMPARE(lavagna[0], QStringLiteral("ESITO DELLA VERIFICA"));
+  QCOMPARE(lavagna[3], QStringLiteral("  valutazione Complessiva= Facile."));
+  QCOMPARE(lavagna[4], QStringLiteral("ORA PUOI GIOCARE"));
+  QVERIFY(!p.window().widget("Gioca")->isEnabled());
+  QVERIFY(p.window().widget("Cons1")->isVisible());
+  QVERIFY(p.window().widget("Cons1")->isEnabled());
+  QVERIFY(p.window().action("mSoluz")->isEnabled());
+  // The givens stay, the cells the run solved are empty again.
+  QCOMPARE(Label(p, "caN(2)")->text(), QStringLiteral("3"));
+  QCOMPARE(Label(p, "caN(0)")->text(), QString());
+  // The solution is printed in its picture, one row a line; the picture is hidden until
+  // "Soluzione" shows it, and then mirrors what was printed.
+  p.gioco().f.Peri.setVisible(true);
+  p.window().sync();
+  auto* peri = dynamic_cast<orv::PictureView*>(p.window().widget("Peri"));
+  QVERIFY(peri != nullptr);
+  QCOMPARE(peri->lines().size(), 9);
+  QCOMPARE(peri->lines()[0], QStringLiteral("4 8 3 9 2 1 6 5 7 "));
 }
 
 void TestFinestra::keysReachTheWindowHandlersAsVirtualKeys() {
