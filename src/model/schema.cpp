@@ -17,14 +17,6 @@ void TogliCandidato(std::string& can, char d) {
   if (p != std::string::npos) can.erase(p, 1);
 }
 
-int NumCandidati(std::string_view can) {
-  return static_cast<int>(Trim(can).size());
-}
-
-bool HaCandidato(std::string_view can, char d) {
-  return can.find(d) != std::string_view::npos;
-}
-
 std::string Incornicia(std::string_view digits) {
   std::string s;
   s.reserve(digits.size() + 2);

@@ -71,8 +71,16 @@ inline constexpr const char* kSenzaCandidati = "  ";
 // Removes the first occurrence of d; the text is unchanged when d is absent.
 void TogliCandidato(std::string& can, char d);
 // Length of the text trimmed of its blanks.
-int NumCandidati(std::string_view can);
-bool HaCandidato(std::string_view can, char d);
+inline int NumCandidati(std::string_view can) {
+  return static_cast<int>(Trim(can).size());
+}
+// Runs on every cell of every zone in the error check and the techniques: a plain loop over a
+// dozen characters beats a call to memchr.
+inline bool HaCandidato(std::string_view can, char d) {
+  for (char ch : can)
+    if (ch == d) return true;
+  return false;
+}
 // " " + digits + " ".
 std::string Incornicia(std::string_view digits);
 

@@ -33,17 +33,20 @@ constexpr bool UnoSolo(unsigned m) {
   return m != 0 && (m & (m - 1)) == 0;
 }
 
-// Per zone, bit j set when cell Zona(z)(j) is empty. Without branches: which cells are empty
-// follows no pattern a predictor could learn.
+// Per zone, bit j set when cell Zona(z)(j) is empty. The rows are read from the grid; the
+// columns and boxes follow from the row masks with a few shifts.
 std::array<std::uint16_t, kZone> CelleVuote(const Gioco& g) {
   std::array<std::uint16_t, kZone> vuote{};
-  for (int r = 0, c = 0; r < 9; ++r) {
-    for (int k = 0; k < 9; ++k, ++c) {
-      const unsigned vuota = g.Cifra[c] == 0;
-      vuote[r] |= static_cast<std::uint16_t>(vuota << k);
-      vuote[9 + k] |= static_cast<std::uint16_t>(vuota << r);
-      vuote[18 + 3 * (r / 3) + k / 3] |= static_cast<std::uint16_t>(vuota << (3 * (r % 3) + k % 3));
-    }
+  for (int r = 0; r < 9; ++r) {
+    unsigned riga = 0;
+    const char* cifre = &g.Cifra[9 * r];
+    for (int k = 0; k < 9; ++k) riga |= static_cast<unsigned>(cifre[k] == 0) << k;
+    vuote[r] = static_cast<std::uint16_t>(riga);
+    for (int k = 0; k < 9; ++k) vuote[9 + k] |= static_cast<std::uint16_t>((riga >> k & 1u) << r);
+    // Box b = 3 * (r / 3) + k / 3 takes the three bits of its columns at position 3 * (r % 3).
+    const int sposta = 3 * (r % 3);
+    for (int t = 0; t < 3; ++t)
+      vuote[18 + 3 * (r / 3) + t] |= static_cast<std::uint16_t>((riga >> (3 * t) & 7u) << sposta);
   }
   return vuote;
 }
