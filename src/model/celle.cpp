@@ -18,7 +18,7 @@ Colore ColoreOrigine(const Gioco& g, Origine o) {
 
 void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   if (!CellaValida(c) || v == 0 || v == ' ') return;
-  g.Cifra[c] = v;
+  g.Cifra.set(c, v);
   g.Orig[c] = o;
   g.Can[c] = kSenzaCandidati;
   Label& l = g.f.caN[c];
@@ -29,7 +29,7 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
 
 void SvuotaCella(Gioco& g, int c) {
   if (!CellaValida(c)) return;
-  g.Cifra[c] = 0;
+  g.Cifra.set(c, 0);
   g.Orig[c] = Origine::Nessuna;
   Label& l = g.f.caN[c];
   l.setCaption("");

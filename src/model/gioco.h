@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/cifre.h"
 #include "model/form1.h"
 #include "model/schema.h"
 #include "toolkit/platform.h"
@@ -57,9 +58,8 @@ struct Gioco {
   Form1 f;
 
   // --- The grid -------------------------------------------------------------------------
-  // The value of each cell: 0 for none, else the character shown ('1'..'9'; a restored record
-  // may hold any other character and it is kept as it stands).
-  std::array<char, kCelle> Cifra{};
+  // The value of each cell: 0 for none, else the character shown.
+  Cifre Cifra;
   std::array<Origine, kCelle> Orig{};
   std::array<std::string, kCelle> Can;
   int Riempite = 0;

@@ -33,24 +33,6 @@ constexpr bool UnoSolo(unsigned m) {
   return m != 0 && (m & (m - 1)) == 0;
 }
 
-// Per zone, bit j set when cell Zona(z)(j) is empty. The rows are read from the grid; the
-// columns and boxes follow from the row masks with a few shifts.
-std::array<std::uint16_t, kZone> CelleVuote(const Gioco& g) {
-  std::array<std::uint16_t, kZone> vuote{};
-  for (int r = 0; r < 9; ++r) {
-    unsigned riga = 0;
-    const char* cifre = &g.Cifra[9 * r];
-    for (int k = 0; k < 9; ++k) riga |= static_cast<unsigned>(cifre[k] == 0) << k;
-    vuote[r] = static_cast<std::uint16_t>(riga);
-    for (int k = 0; k < 9; ++k) vuote[9 + k] |= static_cast<std::uint16_t>((riga >> k & 1u) << r);
-    // Box b = 3 * (r / 3) + k / 3 takes the three bits of its columns at position 3 * (r % 3).
-    const int sposta = 3 * (r % 3);
-    for (int t = 0; t < 3; ++t)
-      vuote[18 + 3 * (r / 3) + t] |= static_cast<std::uint16_t>((riga >> (3 * t) & 7u) << sposta);
-  }
-  return vuote;
-}
-
 std::string Incorniciato(int v) {
   return " " + std::to_string(v) + " ";
 }
@@ -80,28 +62,17 @@ namespace {
 
 // Where each value is placed, as 9-bit masks: righe[v] has bit r when row r holds v, and so on.
 // A cell is excluded for v exactly when its row, its column or its box holds v, so the crossing
-// needs no cell-by-cell marks: each zone's free places for v are one mask operation.
+// needs no cell-by-cell marks: each zone's free places for v are one mask operation. The grid
+// keeps these masks up to date.
 struct Posti {
-  std::array<std::uint16_t, 10> righe{}, colonne{}, quadri{};
-  // Per zone, bit j set when cell Zona(z)(j) is empty.
-  std::array<std::uint16_t, kZone> vuote{};
-
-  // Slot 0 of the value masks collects the empty cells and any odd character, and is never read.
-  explicit Posti(const Gioco& g) : vuote(CelleVuote(g)) {
-    for (int r = 0, c = 0; r < 9; ++r) {
-      for (int k = 0; k < 9; ++k, ++c) {
-        const char d = g.Cifra[c];
-        const int v = d >= '1' && d <= '9' ? d - '0' : 0;
-        righe[v] |= static_cast<std::uint16_t>(1u << r);
-        colonne[v] |= static_cast<std::uint16_t>(1u << k);
-        quadri[v] |= static_cast<std::uint16_t>(1u << (3 * (r / 3) + k / 3));
-      }
-    }
-  }
+  const Cifre& cifre;
+  const std::array<std::uint16_t, kZone>& vuote;
+  explicit Posti(const Gioco& g) : cifre(g.Cifra), vuote(g.Cifra.vuote()) {}
 
   bool Esclusa(int c, int v) const {
     const int r = c / 9, k = c % 9;
-    return (righe[v] >> r & 1) || (colonne[v] >> k & 1) || (quadri[v] >> (3 * (r / 3) + k / 3) & 1);
+    return (cifre.righe(v) >> r & 1) || (cifre.colonne(v) >> k & 1) ||
+           (cifre.quadri(v) >> (3 * (r / 3) + k / 3) & 1);
   }
 };
 
@@ -111,7 +82,8 @@ constexpr std::array<std::uint16_t, 8> kTerne = {0, 0x7, 0x38, 0x3F, 0x1C0, 0x1C
 // The first zone, from 26 down to 0, where v has exactly one free place (in `liberi`); -1 when
 // there is none. A zone that holds v has none: all its cells are excluded.
 int ZonaConUnPosto(const Posti& p, int v, unsigned& liberi) {
-  const unsigned righe = p.righe[v], colonne = p.colonne[v], quadri = p.quadri[v];
+  const unsigned righe = p.cifre.righe(v), colonne = p.cifre.colonne(v),
+                 quadri = p.cifre.quadri(v);
   // A box: its three rows across, its three columns down.
   for (int b = 8; b >= 0; --b) {
     if (quadri >> b & 1) continue;
@@ -184,7 +156,7 @@ void CasellaSola(Gioco& g) {
   bool cambiato;
   do {
     cambiato = false;
-    const std::array<std::uint16_t, kZone> vuote = CelleVuote(g);
+    const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
     for (int z = 0; z < kZone; ++z) {
       if (!UnoSolo(vuote[z])) continue;
       const int cella = zona[z][std::countr_zero(unsigned{vuote[z]})];

@@ -150,7 +150,7 @@ void Azzera(Gioco& g) {
   f.caN[0].setBackColor(g.SfondoCursore);
 
   for (int c = 0; c < kCelle; ++c) {
-    g.Cifra[c] = 0;
+    g.Cifra.set(c, 0);
     g.Orig[c] = Origine::Nessuna;
     g.Can[c].clear();
     g.Soluzione[c].clear();

@@ -49,7 +49,7 @@ inline std::string TestoMossa(const MossaTrovata& m) {
 // All 81 cells without value, each with the candidate text `can`.
 inline void SoloCandidati(Gioco& g, const std::string& can) {
   for (int c = 0; c < kCelle; ++c) {
-    g.Cifra[c] = 0;
+    g.Cifra.set(c, 0);
     g.Orig[c] = Origine::Nessuna;
     g.Can[c] = can;
   }

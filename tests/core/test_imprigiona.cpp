@@ -76,7 +76,7 @@ TEST(QuadroImprigiona, SearchSkipsCellsWithAValue) {
   test::Partita p;
   Gioco& g = *p;
   SoloDoveServe(g, '4', {1, 2, 5, 7});
-  g.Cifra[5] = '9';  // a value whose candidate text was left behind
+  g.Cifra.set(5, '9');  // a value whose candidate text was left behind
   test::InRicerca(g);
   QuadroImprigiona(g);
   ASSERT_TRUE(g.Trovata);
