@@ -69,7 +69,7 @@ std::vector<Posizione> Posizioni(const char* nome, int passo) {
     if (riga.size() < 81) continue;
     CaricaSchema(g, riga);
     for (;;) {
-      if (n++ % passo == 0) pos.push_back({g.Cifra.valori(), g.Can});
+      if (n++ % passo == 0) pos.push_back({g.Cifra.valori(), g.Can.testi()});
       CercaMossa(g);
       if (!g.Trovata || !g.Mossa.CasellaMossa) break;
       const int c = *g.Mossa.CasellaMossa;
@@ -79,7 +79,7 @@ std::vector<Posizione> Posizioni(const char* nome, int passo) {
         ++g.Riempite;
         ControlloErrori(g, c, v[0]);
       } else {
-        g.Can[c] = g.Mossa.ValoreMossa;
+        g.Can.set(c, g.Mossa.ValoreMossa);
       }
     }
   }

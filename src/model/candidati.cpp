@@ -6,19 +6,18 @@ namespace orv {
 
 void TogliPresenti(Gioco& g, int c, int z) {
   if (!CellaValida(c) || !ZonaValida(z)) return;
-  std::string& can = g.Can[c];
   for (int j = 0; j < 9; ++j) {
-    if (NumCandidati(can) == 1) return;
+    if (NumCandidati(g.Can[c]) == 1) return;
     int k = Zona()[z][j];
-    if (g.HaValore(k)) TogliCandidato(can, g.Cifra[k]);
-    if (NumCandidati(can) == 1) return;
+    if (g.HaValore(k)) g.Can.togli(c, g.Cifra[k]);
+    if (NumCandidati(g.Can[c]) == 1) return;
   }
 }
 
 void RicalcoloCandidati(Gioco& g) {
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c)) {
-      g.Can[c] = kSenzaCandidati;
+      g.Can.set(c, kSenzaCandidati);
     } else {
       // TogliPresenti over the row, the column and the box, on a bit set: the same digits
       // go, in the same order, and the removal stops at the last candidate.
@@ -33,11 +32,13 @@ void RicalcoloCandidati(Gioco& g) {
           }
         }
       }
-      std::string& can = g.Can[c];
-      can.assign(1, ' ');
+      char testo[11];
+      std::size_t n_testo = 0;
+      testo[n_testo++] = ' ';
       for (int d = 1; d <= 9; ++d)
-        if (cifre & (1u << d)) can += static_cast<char>('0' + d);
-      can += ' ';
+        if (cifre & (1u << d)) testo[n_testo++] = static_cast<char>('0' + d);
+      testo[n_testo++] = ' ';
+      g.Can.set(c, std::string_view(testo, n_testo));
     }
   }
   g.f.Sugge1.setValue(true);
@@ -59,10 +60,9 @@ void ControlloErrori(Gioco& g, int c, char v) {
   for (int z : {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)}) {
     for (int j = 0; j < 9; ++j) {
       int k = Zona()[z][j];
-      std::string& can = g.Can[k];
-      if (!HaCandidato(can, v)) continue;
-      TogliCandidato(can, v);
-      std::string_view resto = Trim(can);
+      if (!g.Can.ha(k, v)) continue;
+      g.Can.togli(k, v);
+      std::string_view resto = Trim(g.Can[k]);
       if (resto.empty()) {
         g.NessunErrore = false;
         if (!g.InTentativo) SegnalaErrore(g);

@@ -10,6 +10,7 @@
 #include "model/cifre.h"
 #include "model/form1.h"
 #include "model/schema.h"
+#include "model/testi_candidati.h"
 #include "toolkit/platform.h"
 
 namespace orv {
@@ -61,7 +62,7 @@ struct Gioco {
   // The value of each cell: 0 for none, else the character shown.
   Cifre Cifra;
   std::array<Origine, kCelle> Orig{};
-  std::array<std::string, kCelle> Can;
+  TestiCandidati Can;
   int Riempite = 0;
 
   bool HaValore(int c) const { return CellaValida(c) && Cifra[c] != 0; }

@@ -24,7 +24,7 @@ char Carattere(const std::string& riga, int j) {
 }
 
 void Ripristina(Gioco& g) {
-  for (auto& can : g.Can) can.clear();
+  g.Can.svuota();
   for (int c = 0; c < kCelle; ++c) SvuotaCella(g, c);
 
   for (int r = 0; r < 9; ++r) {
@@ -65,7 +65,7 @@ void Ripristina(Gioco& g) {
         ++k;
         std::string_view pezzo = Trim(resto.substr(0, virgola));
         resto.remove_prefix(virgola + 1);
-        if (!pezzo.empty() && CellaValida(k)) g.Can[k] = Incornicia(pezzo);
+        if (!pezzo.empty() && CellaValida(k)) g.Can.set(k, Incornicia(pezzo));
       }
     }
     const Font carattere{"Courier New", g.DimCandidati, false, false};

@@ -57,6 +57,16 @@ int CellaZona(int z, int j);
 // "Aa" for cell 0 .. "Ii" for cell 80; empty for an index outside the grid.
 std::string NomeCasella(int c);
 
+// Bits set in a 16-bit mask. The portable build has no popcount instruction, and the library
+// call it falls back on cost a tenth of a verification run.
+inline constexpr int ContaBit(unsigned m) {
+  m &= 0xFFFFu;
+  m = m - ((m >> 1) & 0x5555u);
+  m = (m & 0x3333u) + ((m >> 2) & 0x3333u);
+  m = (m + (m >> 4)) & 0x0F0Fu;
+  return static_cast<int>((m + (m >> 8)) & 0x1Fu);
+}
+
 // Trim of blanks only, at both ends.
 inline std::string_view Trim(std::string_view s) {
   std::size_t b = 0, e = s.size();

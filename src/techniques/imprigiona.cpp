@@ -40,7 +40,7 @@ void Togli(Gioco& g, const char* codice, int c, char d, int linea, int quadro,
            const TabellaCandidati& t) {
   if (!g.SoloRicerca) {
     if (g.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
-    TogliCandidato(g.Can[c], d);
+    g.Can.togli(c, d);
     g.Trovata = true;
     if (g.InRisoluzione) ++g.NumConsigli;
     return;

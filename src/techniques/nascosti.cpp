@@ -28,13 +28,24 @@ struct Posizioni {
   int Posizione(int d, int k) const {
     const unsigned f = flag[d];
     const int prima = std::countr_zero(f);
-    if (k == 0 || std::popcount(f) < 2) return prima;
+    if (k == 0 || ContaBit(f) < 2) return prima;
     return std::countr_zero(f & (f - 1));
   }
 };
 
-Posizioni TabellaPosizioni(const Gioco& g, const std::array<int, 9>& zona) {
+Posizioni TabellaPosizioni(const Gioco& g, int z) {
   Posizioni t;
+  if (g.Can.tuttiCanonici()) {
+    // Texts in the program's form list each digit once: the counts are the positions, which
+    // the candidate texts keep per zone.
+    const unsigned vuote = g.Cifra.vuote()[z];
+    for (int d = 1; d <= 9; ++d) {
+      t.flag[d] = static_cast<std::uint16_t>(g.Can.posti(z, d) & vuote);
+      t.conta[d] = ContaBit(t.flag[d]);
+    }
+    return t;
+  }
+  const std::array<int, 9>& zona = Zona()[z];
   for (int j = 0; j < 9; ++j) {
     const int c = zona[j];
     if (g.HaValore(c)) continue;
@@ -148,7 +159,7 @@ bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
 
   if (!g.SoloRicerca) {
     g.Trovata = true;
-    g.Can[bersaglio] = D;
+    g.Can.set(bersaglio, D);
     Colora(g, bersaglio, kVerdeNascosto);
     ContaPasso(g);
     return true;
@@ -183,7 +194,7 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
       if (g.Can[c] == D) continue;
       if (!g.SoloRicerca) {
         g.Trovata = true;
-        g.Can[c] = D;
+        g.Can.set(c, D);
         Colora(g, c, kVerdeNascosto);
         ContaPasso(g);
         continue;
@@ -210,7 +221,7 @@ void Nascosti(Gioco& g, int n) {
   if (n < 1 || n > 4) return;
   for (int z = 0; z < kZone; ++z) {
     const std::array<int, 9>& zona = Zona()[z];
-    const Posizioni t = TabellaPosizioni(g, zona);
+    const Posizioni t = TabellaPosizioni(g, z);
     ElencoCoppie ec;
     ElencoPosizioni ep;
     for (int d = 1; d <= 9; ++d) {

@@ -75,7 +75,7 @@ void TogliDaCella(Gioco& g, int c, char x, const char* codice, const Passata& ps
                   const std::string& caselle) {
   if (!g.SoloRicerca) {
     if (g.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
-    TogliCandidato(g.Can[c], x);
+    g.Can.togli(c, x);
     if (g.InRisoluzione) ++g.NumConsigli;
     g.Trovata = true;
     return;
@@ -116,7 +116,7 @@ void XWing(Gioco& g) {
       int n = 0;
       for (int l = 0; l < 9; ++l) {
         const unsigned m = t.tutte[d][l];
-        if (std::popcount(m) != 2) continue;
+        if (ContaBit(m) != 2) continue;
         linee[n++] = {ps.inizio + l, std::countr_zero(m), std::countr_zero(m & (m - 1))};
       }
       if (n < 2) continue;
@@ -169,7 +169,7 @@ void Swordfish(Gioco& g) {
       int n = 0;
       for (int l = 0; l < 9; ++l) {
         // A line with more than three places for the digit is dropped.
-        const int k = std::popcount(static_cast<unsigned>(t.vuote[d][l]));
+        const int k = ContaBit(t.vuote[d][l]);
         if (k == 2 || k == 3) linee[n++] = {ps.inizio + l, t.vuote[d][l], t.valori[l]};
       }
       if (n < 3) continue;

@@ -143,13 +143,13 @@ bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
     for (int k = 0; k < gr.n; ++k) nelGruppo = nelGruppo || gr.pos[k] == j;
     if (nelGruppo) continue;
 
-    std::string& can = g.Can[c];
+    const std::string& can = g.Can[c];
     std::size_t k = 0;
-    while (k < gr.cifre.size() && !HaCandidato(can, gr.cifre[k])) ++k;
+    while (k < gr.cifre.size() && !g.Can.ha(c, gr.cifre[k])) ++k;
     if (k == gr.cifre.size()) continue;
 
     if (!g.SoloRicerca) {
-      TogliCandidato(can, gr.cifre[k]);
+      g.Can.togli(c, gr.cifre[k]);
       // The pure quad removes without a mark and without counting a move.
       if (m != Metodo::QUA && g.InRisoluzione) {
         g.f.caN[c].setBackColor(kAzzurroTolto);

@@ -152,7 +152,7 @@ void Azzera(Gioco& g) {
   for (int c = 0; c < kCelle; ++c) {
     g.Cifra.set(c, 0);
     g.Orig[c] = Origine::Nessuna;
-    g.Can[c].clear();
+    g.Can.set(c, "");
     g.Soluzione[c].clear();
     g.SoluzioneTentativi[c].clear();
     g.Esclusa[c] = false;

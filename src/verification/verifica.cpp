@@ -283,7 +283,7 @@ void Passata2(Gioco& g) {
       ++totale;
       ControlloErrori(g, cella, valore[0]);
     } else {
-      g.Can[cella] = Incornicia(valore);
+      g.Can.set(cella, Incornicia(valore));
       g.f.caN[cella].setFontSize(g.DimCandidati);
     }
 
@@ -305,7 +305,7 @@ void Passata2(Gioco& g) {
       ImpostaValore(g, c, m.cifra, m.orig == Origine::Blu ? Origine::Blu : Origine::Nera);
     else
       SvuotaCella(g, c);
-    g.Can[c] = m.can;
+    g.Can.set(c, m.can);
     if (!g.InCreazione) g.f.caN[c].setVisible(true);
   }
 }

@@ -36,7 +36,7 @@ inline void CaricaGriglia(Gioco& g, std::string_view griglia, bool ricalcola = t
       ++g.Riempite;
     } else {
       SvuotaCella(g, c);
-      g.Can[c] = kTuttiCandidati;
+      g.Can.set(c, kTuttiCandidati);
     }
   }
   if (ricalcola) RicalcoloCandidati(g);
@@ -50,6 +50,13 @@ inline std::string Righe(std::initializer_list<std::string_view> righe) {
 }
 
 }  // namespace orv::test
+
+namespace orv {
+// Readable failures when two sets of candidate texts differ.
+inline void PrintTo(const TestiCandidati& t, std::ostream* os) {
+  for (int c = 0; c < kCelle; ++c) *os << c << ":'" << t[c] << "' ";
+}
+}  // namespace orv
 
 namespace orv::test {
 // Recomputing the candidates selects the view "Tutti"; this goes back to "Nessuno".

@@ -51,7 +51,7 @@ inline void SoloCandidati(Gioco& g, const std::string& can) {
   for (int c = 0; c < kCelle; ++c) {
     g.Cifra.set(c, 0);
     g.Orig[c] = Origine::Nessuna;
-    g.Can[c] = can;
+    g.Can.set(c, can);
   }
   g.Riempite = 0;
 }

@@ -17,7 +17,7 @@ inline void TavolaLibera(Gioco& g) {
   g.Riempite = 0;
   for (int c = 0; c < kCelle; ++c) {
     SvuotaCella(g, c);
-    g.Can[c] = kTuttiCandidati;
+    g.Can.set(c, kTuttiCandidati);
   }
 }
 
@@ -27,7 +27,7 @@ struct Testo {
 };
 
 inline void ImpostaTesti(Gioco& g, std::initializer_list<Testo> testi) {
-  for (const Testo& t : testi) g.Can[t.c] = t.can;
+  for (const Testo& t : testi) g.Can.set(t.c, t.can);
 }
 
 // Digit d stays a candidate only at the given positions of zone z.
@@ -35,7 +35,7 @@ inline void SoloIn(Gioco& g, int z, char d, std::initializer_list<int> posizioni
   for (int j = 0; j < 9; ++j) {
     bool resta = false;
     for (int p : posizioni) resta = resta || p == j;
-    if (!resta) TogliCandidato(g.Can[Zona()[z][j]], d);
+    if (!resta) g.Can.togli(Zona()[z][j], d);
   }
 }
 

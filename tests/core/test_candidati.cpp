@@ -31,7 +31,7 @@ TEST(RicalcoloCandidati, StopsAtOneCandidate) {
 TEST(RicalcoloCandidati, TogliPresentiIgnoresBadArguments) {
   Partita p;
   Gioco& g = *p;
-  g.Can[3] = " 123 ";
+  g.Can.set(3, " 123 ");
   TogliPresenti(g, 3, 27);
   TogliPresenti(g, -1, 0);
   TogliPresenti(g, 81, 0);
@@ -40,8 +40,8 @@ TEST(RicalcoloCandidati, TogliPresentiIgnoresBadArguments) {
 
 // A board whose cells are all empty with the given candidate texts (no values placed).
 void Candidati(Gioco& g, std::initializer_list<std::pair<int, const char*>> celle) {
-  for (int c = 0; c < kCelle; ++c) g.Can[c] = " 123456789 ";
-  for (auto [c, t] : celle) g.Can[c] = t;
+  for (int c = 0; c < kCelle; ++c) g.Can.set(c, " 123456789 ");
+  for (auto [c, t] : celle) g.Can.set(c, t);
 }
 
 TEST(ControlloErrori, RemovesTheValueFromRowColumnAndBox) {
@@ -64,7 +64,7 @@ TEST(ControlloErrori, ValueNowhereChangesNothing) {
   Gioco& g = *p;
   Candidati(g, {});
   for (int z : {4, 13, 22})
-    for (int c : Zona()[z]) g.Can[c] = " 1234 ";
+    for (int c : Zona()[z]) g.Can.set(c, " 1234 ");
   auto prima = g.Can;
   ControlloErrori(g, 40, '7');
   EXPECT_TRUE(g.NessunErrore);
@@ -121,7 +121,7 @@ TEST(ControlloErrori, FullReportAfterAPlayerChange) {
   ImpostaValore(g, 1, '5', Origine::Blu);
   g.Soluzione[0] = " ";
   g.Soluzione[1] = "5";
-  g.Can[40] = "  ";
+  g.Can.set(40, "  ");
   g.UltimaModifica = "il Valore 2";
   g.CellaSegnalata = 40;
   g.NumErrori = 1;
@@ -140,7 +140,7 @@ TEST(ControlloErrori, FullReportAfterAPlayerChange) {
 
   // Inside a search or a verification the faulty-data lines come first as well.
   g.InRisoluzione = true;
-  g.Can[41] = " 2 ";
+  g.Can.set(41, " 2 ");
   ControlloErrori(g, 40, '2');
   ASSERT_EQ(g.f.ListCons.count(), 7);
   EXPECT_EQ(g.f.ListCons.item(1), "  ... anomalie nei dati di partenza,");
@@ -156,7 +156,7 @@ TEST(ControlloErrori, ShowsTheNewCandidatesInTheViewTutti) {
   EXPECT_EQ(g.f.caN[41].caption(), "47");
   // Outside that view the labels are left alone.
   g.f.Sugge0.setValue(true);
-  g.Can[42] = " 59 ";
+  g.Can.set(42, " 59 ");
   const std::string prima = g.f.caN[42].caption();
   ControlloErrori(g, 41, '9');
   EXPECT_EQ(g.Can[42], " 5 ");

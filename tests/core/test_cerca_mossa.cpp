@@ -31,8 +31,8 @@ const std::string kQuattroUno = [] {
 // cells 3, 4, 13, 21 ("PRC" strikes it from 13).
 void DueImprigionati(Gioco& g) {
   test::SoloCandidati(g, " 1235689 ");
-  for (int c : {1, 2, 5, 7}) g.Can[c] = " 12345689 ";
-  for (int c : {3, 4, 13, 21}) g.Can[c] = " 12356789 ";
+  for (int c : {1, 2, 5, 7}) g.Can.set(c, " 12345689 ");
+  for (int c : {3, 4, 13, 21}) g.Can.set(c, " 12356789 ");
 }
 
 // The method list with these keys only, in this order, then the rest blank.
@@ -114,7 +114,7 @@ TEST(CercaMossa, TheSingleCandidateReplacesTheLastFreeCell) {
 
   // Without a single-candidate cell the last free cell stands.
   for (int c = 0; c < kCelle; ++c)
-    if (!g.HaValore(c)) g.Can[c] = kTuttiCandidati;
+    if (!g.HaValore(c)) g.Can.set(c, kTuttiCandidati);
   g.Mossa = MossaSentinella();
   CercaMossa(g);
   ASSERT_TRUE(g.Trovata);

@@ -171,11 +171,11 @@ TEST(MostraCandidati, FiveOnTheFirstLineThenTheRest) {
   std::string s(81, '.');
   s[0] = '5';
   CaricaGriglia(g, s, false);
-  g.Can[1] = " 12345 ";
-  g.Can[2] = " 123456 ";
-  g.Can[3] = " 123456789 ";
-  g.Can[4] = "  ";
-  g.Can[5] = " 7 ";
+  g.Can.set(1, " 12345 ");
+  g.Can.set(2, " 123456 ");
+  g.Can.set(3, " 123456789 ");
+  g.Can.set(4, "  ");
+  g.Can.set(5, " 7 ");
   g.f.Sugge1.setValue(true);
   MostraCandidati(g);
   EXPECT_EQ(g.f.caN[0].caption(), "5");  // a value is not touched

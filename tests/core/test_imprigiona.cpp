@@ -18,7 +18,7 @@ void SoloDoveServe(Gioco& g, char d, const std::vector<int>& celle) {
   std::string senza = kTuttiCandidati;
   TogliCandidato(senza, d);
   test::SoloCandidati(g, senza);
-  for (int c : celle) g.Can[c] = kTuttiCandidati;
+  for (int c : celle) g.Can.set(c, kTuttiCandidati);
 }
 
 struct Caso {
@@ -123,7 +123,7 @@ TEST(Imprigiona, ApplyRemovesOneCandidatePerCall) {
         test::InApplicazione(g, inRisoluzione);
         k.metodo(g);
         EXPECT_TRUE(g.Trovata);
-        TogliCandidato(atteso[c], k.d);
+        atteso.togli(c, k.d);
         EXPECT_EQ(g.Can, atteso);
         EXPECT_EQ(g.NumConsigli, 3 + (inRisoluzione ? static_cast<int>(i) + 1 : 0));
         EXPECT_EQ(g.f.caN[c].backColor(), inRisoluzione ? kAzzurroTolto : kBianco);

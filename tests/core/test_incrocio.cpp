@@ -59,7 +59,7 @@ TEST(ColpoOcchio, SearchFindsTheLowestValueInTheHighestZone) {
     Gioco& g = *p;
     CaricaGriglia(g, k.griglia);
     // The crossing reads values only: candidate texts must not matter.
-    for (auto& can : g.Can) can = " 123456789 ";
+    for (int c = 0; c < kCelle; ++c) g.Can.set(c, " 123456789 ");
     g.Mossa = MossaSentinella();
     test::InRicerca(g);
     g.ValoreIniziale = 1;
@@ -216,7 +216,7 @@ TEST(CasellaSola, ApplyStopsOnAContradictionInsideATrial) {
     test::Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, griglia);
-    g.Can[17] = " 9 ";
+    g.Can.set(17, " 9 ");
     const int riempite = g.Riempite;
     g.InTentativo = inTentativo;
     test::InApplicazione(g);

@@ -145,7 +145,7 @@ const std::vector<Caso>& Casi() {
 
 void Prepara(Gioco& g, const Caso& k) {
   test::TavolaLibera(g);
-  for (const Testo& t : k.testi) g.Can[t.c] = t.can;
+  for (const Testo& t : k.testi) g.Can.set(t.c, t.can);
   if (k.ritocchi) k.ritocchi(g);
 }
 
@@ -194,7 +194,7 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
     auto atteso = g.Can;
     auto sfondi = test::Sfondi(g);
     for (const Riduzione& r : k.riduzioni) {
-      atteso[r.c] = r.can;
+      atteso.set(r.c, r.can);
       sfondi[r.c] = kVerdeNascosto;
     }
     test::InApplicazione(g);
@@ -242,7 +242,7 @@ TEST(Nascosti, ApplicaSegnalaLaCasellaRimastaSenzaCandidati) {
   Gioco& g = *p;
   test::TavolaLibera(g);
   test::SoloIn(g, 0, '5', {3});
-  g.Can[12] = " 5 ";
+  g.Can.set(12, " 5 ");
   test::InApplicazione(g);
   Nascosti(g, 1);
   EXPECT_TRUE(g.Trovata);

@@ -36,7 +36,7 @@ void Linee(Gioco& g, char d, std::initializer_list<std::pair<int, std::vector<in
     for (int j = 0; j < 9; ++j) {
       bool resta = false;
       for (int p : pos) resta = resta || p == j;
-      if (!resta) TogliCandidato(g.Can[Zona()[z][j]], d);
+      if (!resta) g.Can.togli(Zona()[z][j], d);
     }
 }
 
@@ -152,7 +152,7 @@ TEST(Pesci, ApplicaToglieLaCifraDaUnaCasella) {
     auto atteso = g.Can;
     auto sfondi = test::Sfondi(g);
     if (k.attesa) {
-      atteso[k.attesa->casella] = k.attesa->valore;
+      atteso.set(k.attesa->casella, k.attesa->valore);
       sfondi[k.attesa->casella] = kAzzurroTolto;
     }
     test::InApplicazione(g);
@@ -258,7 +258,7 @@ void Gioca(const std::string& schema, std::map<std::string, int>& usi) {
       } else {
         // One digit per call, the first one of the move, from the cell the search described.
         auto attesi = can;
-        TogliCandidato(attesi[c], mossa.DaTogliere[0]);
+        attesi.togli(c, mossa.DaTogliere[0]);
         EXPECT_EQ(g.Can, attesi);
       }
       ++usi[mossa.CodiceMetodo];

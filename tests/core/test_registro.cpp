@@ -23,11 +23,11 @@ void PartitaInCorso(Gioco& g) {
   ImpostaValore(g, 3, '6', Origine::Provvisoria);
   g.ColoreMossa = kBluMossa;
   g.Riempite += 2;
-  g.Can[5] = " 28 ";
+  g.Can.set(5, " 28 ");
   g.f.caN[5].setForeColor(kBluMossa);
-  g.Can[6] = "  ";
-  g.Can[7] = " 12 ";
-  g.Can[8] = " 248 ";
+  g.Can.set(6, "  ");
+  g.Can.set(7, " 12 ");
+  g.Can.set(8, " 248 ");
   g.UsoMetodiConta[4] = 3;
 }
 
@@ -49,7 +49,7 @@ std::array<Cella, kCelle> Fotografia(const Gioco& g) {
 void Scompiglia(Gioco& g) {
   for (int c = 0; c < kCelle; ++c) {
     SvuotaCella(g, c);
-    g.Can[c] = " 9 ";
+    g.Can.set(c, " 9 ");
   }
   ImpostaValore(g, 40, '1', Origine::Blu);
   g.Riempite = 1;

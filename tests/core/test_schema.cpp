@@ -96,7 +96,7 @@ TEST(Tabelle, MethodListAndUsageLabels) {
 TEST(Celle, AValueAlwaysHasTheEmptyCandidateText) {
   test::Partita p;
   Gioco& g = *p;
-  g.Can[5] = " 1234 ";
+  g.Can.set(5, " 1234 ");
   ImpostaValore(g, 5, '3', Origine::Blu);
   EXPECT_EQ(g.Can[5], "  ");
   EXPECT_EQ(g.f.caN[5].caption(), "3");

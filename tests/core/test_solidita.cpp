@@ -127,7 +127,7 @@ void GiocaSchema(Gioco& g, const std::string& schema, Esito& esito) {
           << m.CodiceMetodo << " toglie " << sol[c] << " da " << c << ": " << m.ValoreMossa;
       // A move must have an effect, or the search would propose it for ever.
       ASSERT_LT(valore.size(), Trim(g.Can[c]).size()) << m.CodiceMetodo << " casella " << c;
-      g.Can[c] = m.ValoreMossa;
+      g.Can.set(c, m.ValoreMossa);
     }
   }
   if (g.Riempite == kCelle) ++esito.risolti;

@@ -33,7 +33,7 @@ struct Caso {
 
 void Prepara(Gioco& g, const Caso& k) {
   test::TavolaLibera(g);
-  for (const Testo& t : k.testi) g.Can[t.c] = t.can;
+  for (const Testo& t : k.testi) g.Can.set(t.c, t.can);
   if (k.ritocchi) k.ritocchi(g);
 }
 
@@ -215,7 +215,7 @@ TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
     }
     const Attesa& a = *k.attesa;
     const bool qua = std::string(a.codice) == "QUA";
-    TogliCandidato(atteso[a.casella], a.daTogliere[0]);
+    atteso.togli(a.casella, a.daTogliere[0]);
     if (!qua) sfondi[a.casella] = kAzzurroTolto;
     EXPECT_EQ(g.Can, atteso);
     EXPECT_EQ(test::Sfondi(g), sfondi);

@@ -1,0 +1,114 @@
+// The candidate texts of the 81 cells, with the digits of each text kept beside it as masks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/schema.h"
+
+namespace orv {
+
+// A text keeps the program's form: a blank, the digits ascending, a blank (" 1357 "); "  " for a
+// cell with a value or without candidates, "" for a cell not yet computed. A restored record may
+// leave any other text, and it is kept as it stands.
+//
+// The techniques ask, zone by zone, which cells list a digit; parsing the texts for that at every
+// step was the largest cost of a verification run. So every change of a text goes through here,
+// and the masks follow it:
+// - maschera(c): bit d when the digit d appears anywhere in the text of cell c;
+// - posti(z, d): bit j when the text of cell Zona(z)(j) holds d;
+// - canonico(c): the text is in the program's form ("" and "  " included), so its masks say
+//   all there is to say about it: no digit twice, no other character.
+class TestiCandidati {
+ public:
+  TestiCandidati() { svuota(); }
+
+  const std::string& operator[](int c) const { return t_[c]; }
+  auto begin() const { return t_.begin(); }
+  auto end() const { return t_.end(); }
+  static constexpr std::size_t size() { return kCelle; }
+  bool operator==(const TestiCandidati& o) const { return t_ == o.t_; }
+  bool operator==(const std::array<std::string, kCelle>& o) const { return t_ == o; }
+  const std::array<std::string, kCelle>& testi() const { return t_; }
+
+  void set(int c, std::string_view t) {
+    if (!CellaValida(c)) return;
+    t_[c].assign(t.data(), t.size());
+    aggiorna(c);
+  }
+  TestiCandidati& operator=(const std::array<std::string, kCelle>& a) {
+    for (int c = 0; c < kCelle; ++c) set(c, a[c]);
+    return *this;
+  }
+  // Removes the first occurrence of d; nothing changes when d is absent.
+  void togli(int c, char d) {
+    if (!CellaValida(c)) return;
+    const std::size_t p = t_[c].find(d);
+    if (p == std::string::npos) return;
+    t_[c].erase(p, 1);
+    aggiorna(c);
+  }
+  // Every text empty.
+  void svuota() {
+    for (std::string& t : t_) t.clear();
+    maschera_.fill(0);
+    for (auto& z : posti_) z.fill(0);
+    canonico_.fill(true);
+    nonCanonici_ = 0;
+  }
+
+  std::uint16_t maschera(int c) const { return maschera_[c]; }
+  std::uint16_t posti(int z, int d) const { return posti_[z][d]; }
+  bool canonico(int c) const { return canonico_[c]; }
+  // True when every text is in the program's form.
+  bool tuttiCanonici() const { return nonCanonici_ == 0; }
+  // Whether d ('1'..'9') appears in the text of c; any other character is looked up in the text.
+  bool ha(int c, char d) const {
+    if (d >= '1' && d <= '9') return maschera_[c] >> (d - '0') & 1;
+    return HaCandidato(t_[c], d);
+  }
+
+ private:
+  void aggiorna(int c) {
+    const std::string& t = t_[c];
+    std::uint16_t m = 0;
+    bool forma = t.empty() || (t.size() >= 2 && t.front() == ' ' && t.back() == ' ');
+    int ultima = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      const char ch = t[i];
+      if (ch >= '1' && ch <= '9') {
+        const int d = ch - '0';
+        m |= static_cast<std::uint16_t>(1u << d);
+        // Inside the frame the digits rise strictly.
+        if (d <= ultima || i == 0 || i + 1 == t.size()) forma = false;
+        ultima = d;
+      } else if (i != 0 && i + 1 != t.size()) {
+        forma = false;
+      }
+    }
+    if (canonico_[c] != forma) {
+      canonico_[c] = forma;
+      nonCanonici_ += forma ? -1 : 1;
+    }
+    const std::uint16_t cambiati = maschera_[c] ^ m;
+    if (cambiati == 0) return;
+    maschera_[c] = m;
+    const int r = c / 9, k = c % 9;
+    const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
+    const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
+    for (int d = 1; d <= 9; ++d) {
+      if (!(cambiati >> d & 1)) continue;
+      for (int i = 0; i < 3; ++i) posti_[zone[i]][d] ^= static_cast<std::uint16_t>(1u << posizioni[i]);
+    }
+  }
+
+  std::array<std::string, kCelle> t_;
+  std::array<std::uint16_t, kCelle> maschera_{};
+  std::array<std::array<std::uint16_t, 10>, kZone> posti_{};
+  std::array<bool, kCelle> canonico_{};
+  int nonCanonici_ = 0;
+};
+
+}  // namespace orv

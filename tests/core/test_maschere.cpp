@@ -1,0 +1,113 @@
+// The grid and the candidate texts keep masks beside their values; the techniques trust them, so
+// after any sequence of changes they must say exactly what a fresh look at the values says.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <random>
+
+#include "fixture.h"
+#include "model/cifre.h"
+#include "model/testi_candidati.h"
+
+namespace orv {
+
+namespace {
+
+TEST(Maschere, BitCountOfEverySixteenBitMask) {
+  for (unsigned m = 0; m < 0x10000; ++m) ASSERT_EQ(ContaBit(m), std::popcount(m)) << m;
+}
+
+TEST(Maschere, TextFormsAndTheirMasks) {
+  struct Caso {
+    const char* testo;
+    std::uint16_t maschera;
+    bool canonico;
+  };
+  TestiCandidati t;
+  for (const Caso& k :
+       {Caso{"", 0, true}, Caso{"  ", 0, true}, Caso{" 1357 ", 0xAA, true},
+        Caso{" 9 ", 0x200, true}, Caso{" 31 ", 0x0A, false}, Caso{" 11 ", 0x02, false},
+        Caso{"13", 0x0A, false}, Caso{" 1a ", 0x02, false}, Caso{" 1 3 ", 0x0A, false},
+        Caso{" ", 0, false}}) {
+    t.set(40, k.testo);
+    EXPECT_EQ(t[40], k.testo);
+    EXPECT_EQ(t.maschera(40), k.maschera) << k.testo;
+    EXPECT_EQ(t.canonico(40), k.canonico) << k.testo;
+    EXPECT_EQ(t.tuttiCanonici(), k.canonico) << k.testo;
+  }
+  // Removing the odd character gives the program's form back.
+  t.set(40, " 1a3 ");
+  EXPECT_FALSE(t.tuttiCanonici());
+  t.togli(40, 'a');
+  EXPECT_EQ(t[40], " 13 ");
+  EXPECT_TRUE(t.tuttiCanonici());
+  EXPECT_TRUE(t.ha(40, '3'));
+  EXPECT_FALSE(t.ha(40, '2'));
+}
+
+// Random changes, then every mask compared with one made from scratch.
+TEST(Maschere, MasksFollowEveryChange) {
+  std::mt19937 rnd(7);
+  Cifre cifre;
+  TestiCandidati testi;
+  const char* forme[] = {"", "  ", " 1 ", " 12 ", " 2489 ", " 123456789 ", " 21 ", " 55 "};
+  for (int passo = 0; passo < 20000; ++passo) {
+    const int c = static_cast<int>(rnd() % kCelle);
+    switch (rnd() % 4) {
+      case 0: {
+        const int v = static_cast<int>(rnd() % 10);
+        cifre.set(c, v == 0 ? '\0' : static_cast<char>('0' + v));
+        break;
+      }
+      case 1:
+        cifre.set(c, rnd() % 8 == 0 ? 'x' : 0);
+        break;
+      case 2:
+        testi.set(c, forme[rnd() % 8]);
+        break;
+      case 3:
+        testi.togli(c, static_cast<char>('1' + rnd() % 9));
+        break;
+    }
+  }
+  for (int z = 0; z < kZone; ++z) {
+    unsigned vuote = 0;
+    for (int j = 0; j < 9; ++j) vuote |= (cifre[Zona()[z][j]] == 0 ? 1u : 0u) << j;
+    EXPECT_EQ(cifre.vuote()[z], vuote) << z;
+    for (int d = 1; d <= 9; ++d) {
+      unsigned posti = 0;
+      for (int j = 0; j < 9; ++j)
+        posti |=
+            (testi[Zona()[z][j]].find(static_cast<char>('0' + d)) != std::string::npos ? 1u : 0u)
+            << j;
+      EXPECT_EQ(testi.posti(z, d), posti) << z << " " << d;
+    }
+  }
+  int nonCanonici = 0;
+  for (int c = 0; c < kCelle; ++c) {
+    const std::string& s = testi[c];
+    const bool forma =
+        s.empty() || s == "  " ||
+        (s.size() >= 3 && s.front() == ' ' && s.back() == ' ' && s.find(' ', 1) == s.size() - 1 &&
+         std::is_sorted(s.begin() + 1, s.end() - 1) &&
+         std::adjacent_find(s.begin() + 1, s.end() - 1) == s.end() - 1);
+    EXPECT_EQ(testi.canonico(c), forma) << c << " '" << s << "'";
+    nonCanonici += !forma;
+  }
+  EXPECT_EQ(testi.tuttiCanonici(), nonCanonici == 0);
+  for (int d = 1; d <= 9; ++d) {
+    unsigned righe = 0, colonne = 0, quadri = 0;
+    for (int c = 0; c < kCelle; ++c) {
+      if (cifre[c] != '0' + d) continue;
+      righe |= 1u << (c / 9);
+      colonne |= 1u << (c % 9);
+      quadri |= 1u << (3 * (c / 27) + (c % 9) / 3);
+    }
+    EXPECT_EQ(cifre.righe(d), righe) << d;
+    EXPECT_EQ(cifre.colonne(d), colonne) << d;
+    EXPECT_EQ(cifre.quadri(d), quadri) << d;
+  }
+}
+
+}  // namespace
+}  // namespace orv
