@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ namespace orv {
 // and the masks follow it:
 // - maschera(c): bit d when the digit d appears anywhere in the text of cell c;
 // - posti(z, d): bit j when the text of cell Zona(z)(j) holds d;
+// - primoSolo(): the first cell whose text, trimmed of its blanks, is one character long;
 // - canonico(c): the text is in the program's form ("" and "  " included), so its masks say
 //   all there is to say about it: no digit twice, no other character.
 class TestiCandidati {
@@ -53,6 +55,7 @@ class TestiCandidati {
   // Every text empty.
   void svuota() {
     for (std::string& t : t_) t.clear();
+    soli_.fill(0);
     maschera_.fill(0);
     for (auto& z : posti_) z.fill(0);
     canonico_.fill(true);
@@ -60,6 +63,12 @@ class TestiCandidati {
   }
 
   std::uint16_t maschera(int c) const { return maschera_[c]; }
+  // The first cell whose trimmed text has length 1; -1 when there is none.
+  int primoSolo() const {
+    for (int w = 0; w < 2; ++w)
+      if (soli_[w] != 0) return 64 * w + std::countr_zero(soli_[w]);
+    return -1;
+  }
   std::uint16_t posti(int z, int d) const { return posti_[z][d]; }
   bool canonico(int c) const { return canonico_[c]; }
   // True when every text is in the program's form.
@@ -73,6 +82,11 @@ class TestiCandidati {
  private:
   void aggiorna(int c) {
     const std::string& t = t_[c];
+    const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+    if (Trim(t).size() == 1)
+      soli_[c / 64] |= bit;
+    else
+      soli_[c / 64] &= ~bit;
     std::uint16_t m = 0;
     bool forma = t.empty() || (t.size() >= 2 && t.front() == ' ' && t.back() == ' ');
     int ultima = 0;
@@ -108,6 +122,7 @@ class TestiCandidati {
   std::array<std::uint16_t, kCelle> maschera_{};
   std::array<std::array<std::uint16_t, 10>, kZone> posti_{};
   std::array<bool, kCelle> canonico_{};
+  std::array<std::uint64_t, 2> soli_{};
   int nonCanonici_ = 0;
 };
 

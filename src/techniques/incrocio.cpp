@@ -45,17 +45,9 @@ void CancellaEsclusioni(Gioco& g) {
 }
 
 std::optional<int> PrimoCandidatoPuro(const Gioco& g) {
-  for (int c = 0; c < kCelle; ++c) {
-    // This runs on every cell at every search. Most texts have a digit next to each framing
-    // blank, and then at least two digits once they have four characters.
-    const std::string& s = g.Can[c];
-    if (s.size() >= 4 && s[1] != ' ' && s[s.size() - 2] != ' ') continue;
-    std::size_t b = 0, e = s.size();
-    while (b < e && s[b] == ' ') ++b;
-    while (e > b && s[e - 1] == ' ') --e;
-    if (e - b == 1) return c;
-  }
-  return std::nullopt;
+  const int c = g.Can.primoSolo();
+  if (c < 0) return std::nullopt;
+  return c;
 }
 
 namespace {

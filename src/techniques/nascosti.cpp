@@ -33,15 +33,18 @@ struct Posizioni {
   }
 };
 
-Posizioni TabellaPosizioni(const Gioco& g, int z) {
+// `n` is the size of the subsets searched: below 3 any count above 2 reads as 3.
+Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   Posizioni t;
   if (g.Can.tuttiCanonici()) {
     // Texts in the program's form list each digit once: the counts are the positions, which
     // the candidate texts keep per zone.
     const unsigned vuote = g.Cifra.vuote()[z];
     for (int d = 1; d <= 9; ++d) {
-      t.flag[d] = static_cast<std::uint16_t>(g.Can.posti(z, d) & vuote);
-      t.conta[d] = ContaBit(t.flag[d]);
+      const unsigned f = g.Can.posti(z, d) & vuote;
+      t.flag[d] = static_cast<std::uint16_t>(f);
+      const unsigned resto = f & (f - 1), terzo = resto & (resto - 1);
+      t.conta[d] = f == 0 ? 0 : resto == 0 ? 1 : terzo == 0 ? 2 : n < 3 ? 3 : ContaBit(f);
     }
     return t;
   }
@@ -221,7 +224,7 @@ void Nascosti(Gioco& g, int n) {
   if (n < 1 || n > 4) return;
   for (int z = 0; z < kZone; ++z) {
     const std::array<int, 9>& zona = Zona()[z];
-    const Posizioni t = TabellaPosizioni(g, z);
+    const Posizioni t = TabellaPosizioni(g, z, n);
     ElencoCoppie ec;
     ElencoPosizioni ep;
     for (int d = 1; d <= 9; ++d) {

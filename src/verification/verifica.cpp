@@ -133,12 +133,10 @@ Passo Iterazione(Gioco& g) {
   if (g.Trovata) return Passo::Trovato;
 
   if (g.CandidatiPronti) {
-    for (int c = 0; c < kCelle; ++c) {
-      if (NumCandidati(g.Can[c]) != 1) continue;
+    if (const int c = g.Can.primoSolo(); c >= 0) {
       const char d = Trim(g.Can[c])[0];
       PiazzaProvvisoria(g, c, d);
       ControlloErrori(g, c, d);
-      break;
     }
     if (fallito()) return Passo::TentativoFallito;
     if (g.Trovata) return Passo::Trovato;

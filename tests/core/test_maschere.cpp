@@ -50,7 +50,7 @@ TEST(Maschere, MasksFollowEveryChange) {
   std::mt19937 rnd(7);
   Cifre cifre;
   TestiCandidati testi;
-  const char* forme[] = {"", "  ", " 1 ", " 12 ", " 2489 ", " 123456789 ", " 21 ", " 55 "};
+  const char* forme[] = {"", "  ", " 12 ", " 2489 ", " 123456789 ", " 21 ", " 55 ", " 1 3 "};
   for (int passo = 0; passo < 20000; ++passo) {
     const int c = static_cast<int>(rnd() % kCelle);
     switch (rnd() % 4) {
@@ -95,6 +95,10 @@ TEST(Maschere, MasksFollowEveryChange) {
     nonCanonici += !forma;
   }
   EXPECT_EQ(testi.tuttiCanonici(), nonCanonici == 0);
+  int primoSolo = -1;
+  for (int c = kCelle - 1; c >= 0; --c)
+    if (Trim(testi[c]).size() == 1) primoSolo = c;
+  EXPECT_EQ(testi.primoSolo(), primoSolo);
   for (int d = 1; d <= 9; ++d) {
     unsigned righe = 0, colonne = 0, quadri = 0;
     for (int c = 0; c < kCelle; ++c) {
