@@ -24,6 +24,8 @@ namespace {
 struct Posizioni {
   std::array<int, 10> conta{};
   std::array<std::uint16_t, 10> flag{};
+  // Bit d for each digit the search has to look at; the others have no place that matters.
+  unsigned cifre = 0x3FE;
   // The first (k = 0) or second (k = 1) cell of digit d, in zone order.
   int Posizione(int d, int k) const {
     const unsigned f = flag[d];
@@ -39,12 +41,23 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   if (g.Can.tuttiCanonici()) {
     // Texts in the program's form list each digit once: the counts are the positions, which
     // the candidate texts keep per zone.
+    // Which digits the empty cells list once, twice, or more often, all digits at a time.
     const unsigned vuote = g.Cifra.vuote()[z];
-    for (int d = 1; d <= 9; ++d) {
+    unsigned una = 0, due = 0, piu = 0;
+    for (int j = 0; j < 9; ++j) {
+      if (!(vuote >> j & 1)) continue;
+      const unsigned m = g.Can.maschera(Zona()[z][j]);
+      piu |= due & m;
+      due |= una & m;
+      una |= m;
+    }
+    const unsigned solo1 = una & ~due, solo2 = due & ~piu;
+    t.cifre = solo1 | (n == 2 ? solo2 : 0) | (n >= 3 ? piu : 0);
+    for (unsigned r = t.cifre; r != 0; r &= r - 1) {
+      const int d = std::countr_zero(r);
       const unsigned f = g.Can.posti(z, d) & vuote;
       t.flag[d] = static_cast<std::uint16_t>(f);
-      const unsigned resto = f & (f - 1), terzo = resto & (resto - 1);
-      t.conta[d] = f == 0 ? 0 : resto == 0 ? 1 : terzo == 0 ? 2 : n < 3 ? 3 : ContaBit(f);
+      t.conta[d] = solo1 >> d & 1 ? 1 : solo2 >> d & 1 ? 2 : ContaBit(f);
     }
     return t;
   }
@@ -227,7 +240,8 @@ void Nascosti(Gioco& g, int n) {
     const Posizioni t = TabellaPosizioni(g, z, n);
     ElencoCoppie ec;
     ElencoPosizioni ep;
-    for (int d = 1; d <= 9; ++d) {
+    for (unsigned cifre = t.cifre; cifre != 0; cifre &= cifre - 1) {
+      const int d = std::countr_zero(cifre);
       const int k = t.conta[d];
       if (k == 1) {
         const int c = zona[t.Posizione(d, 0)];
