@@ -1,5 +1,7 @@
 #include "model/candidati.h"
 
+#include <bit>
+
 #include "ui/finestra.h"
 
 namespace orv {
@@ -57,9 +59,12 @@ void ControlloErrori(Gioco& g, int c, char v) {
   }
   g.NessunErrore = true;
   const bool mostra = g.f.Sugge1.value();
+  const bool cifra = v >= '1' && v <= '9';
   for (int z : {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)}) {
-    for (int j = 0; j < 9; ++j) {
-      int k = Zona()[z][j];
+    // The cells of the zone that list v, in zone order (all of them for any other character).
+    unsigned posti = cifra ? g.Can.posti(z, v - '0') : 0x1FFu;
+    for (; posti != 0; posti &= posti - 1) {
+      const int k = Zona()[z][std::countr_zero(posti)];
       if (!g.Can.ha(k, v)) continue;
       g.Can.togli(k, v);
       std::string_view resto = Trim(g.Can[k]);
