@@ -45,26 +45,21 @@ struct Tavola {
 };
 
 Tavola LeggiTavola(const Gioco& g) {
+  // The candidate texts keep, per zone and digit, the positions whose text lists the digit
+  // (anywhere in it), and the grid keeps the empty positions: rows and columns are two of those
+  // zones.
   Tavola t;
-  for (int c = 0; c < kCelle; ++c) {
-    Bit m = 0;
-    for (char ch : g.Can[c])
-      if (ch >= '1' && ch <= '9') m |= B(ch - '0');
-    t.cand[c] = m;
-    const int r = c / 9, k = c % 9;
-    const bool valore = g.HaValore(c);
-    if (valore) {
-      t.passata[0].valori[r] |= B(k);
-      t.passata[1].valori[k] |= B(r);
-    }
-    for (; m; m &= static_cast<Bit>(m - 1)) {
-      const int d = std::countr_zero(static_cast<unsigned>(m));
-      t.passata[0].tutte[d][r] |= B(k);
-      t.passata[1].tutte[d][k] |= B(r);
-      if (!valore) {
-        t.passata[0].vuote[d][r] |= B(k);
-        t.passata[1].vuote[d][k] |= B(r);
-      }
+  for (int c = 0; c < kCelle; ++c) t.cand[c] = g.Can.maschera(c);
+  const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
+  for (int l = 0; l < 9; ++l) {
+    t.passata[0].valori[l] = static_cast<Bit>(~vuote[l] & 0x1FF);
+    t.passata[1].valori[l] = static_cast<Bit>(~vuote[9 + l] & 0x1FF);
+    for (int d = 1; d <= 9; ++d) {
+      const Bit riga = g.Can.posti(l, d), colonna = g.Can.posti(9 + l, d);
+      t.passata[0].tutte[d][l] = riga;
+      t.passata[1].tutte[d][l] = colonna;
+      t.passata[0].vuote[d][l] = static_cast<Bit>(riga & vuote[l]);
+      t.passata[1].vuote[d][l] = static_cast<Bit>(colonna & vuote[9 + l]);
     }
   }
   return t;

@@ -86,6 +86,13 @@ struct Unione {
   std::string_view Testo() const { return {cifre.data(), static_cast<std::size_t>(lung)}; }
 };
 
+// The length of the union text of `primo` (digits `mprimo`) with cells whose digits are `altri`,
+// without building it: the search tries many combinations and keeps few.
+int LunghezzaUnione(std::string_view primo, std::uint16_t mprimo, std::uint16_t altri) {
+  const int n = static_cast<int>(primo.size()) + ContaBit(altri & ~mprimo & 0x3FEu);
+  return n < 16 ? n : 16;
+}
+
 // The texts of the naked pairs found in the zone, one per matching couple of cells.
 struct Coppie {
   std::array<std::string_view, kMaxCoppie> testo;
@@ -115,13 +122,15 @@ struct Elenco {
   int n = 0;
 };
 
-Elenco ElencoGruppi(const TestiZona& t, const Coppie& coppie, std::size_t massimo) {
+Elenco ElencoGruppi(const Gioco& g, int z, const TestiZona& t, const Coppie& coppie,
+                    std::size_t massimo) {
   Elenco e;
   for (int j = 0; j < 9 && e.n < kMaxElenco; ++j) {
-    if (coppie.Contiene(t[j])) continue;
     if (t[j].size() < 2 || t[j].size() > massimo) continue;
+    if (coppie.Contiene(t[j])) continue;
     e.pos[e.n] = j;
-    e.maschera[e.n] = Maschera(t[j]);
+    // Trimming takes only blanks away: the text's digits are the cell's.
+    e.maschera[e.n] = g.Can.maschera(Zona()[z][j]);
     ++e.n;
   }
   return e;
@@ -186,15 +195,17 @@ bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
 // Three listed cells whose union is exactly three digits. False when none removes anything.
 bool TreCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
   for (int a1 = 0; a1 < e.n - 2; ++a1) {
-    if (t[e.pos[a1]].size() > 3) continue;
+    const std::string_view primo = t[e.pos[a1]];
+    if (primo.size() > 3) continue;
+    const std::uint16_t m1 = e.maschera[a1];
     for (int a2 = a1 + 1; a2 < e.n - 1; ++a2) {
-      Unione u2(t[e.pos[a1]]);
-      u2.Aggiungi(e.maschera[a2]);
-      if (u2.lung > 3) continue;
+      const std::uint16_t m2 = e.maschera[a2];
+      if (LunghezzaUnione(primo, m1, m2) > 3) continue;
       for (int a3 = a2 + 1; a3 < e.n; ++a3) {
-        Unione u3 = u2;
+        if (LunghezzaUnione(primo, m1, m2 | e.maschera[a3]) != 3) continue;
+        Unione u3(primo);
+        u3.Aggiungi(m2);
         u3.Aggiungi(e.maschera[a3]);
-        if (u3.lung != 3) continue;
         const Gruppo gr{{e.pos[a1], e.pos[a2], e.pos[a3], 0}, 3, u3.Testo()};
         if (Elimina(g, z, t, gr, Metodo::SCI3)) return true;
       }
@@ -207,19 +218,21 @@ bool TreCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
 // four. False when none removes anything.
 bool QuattroCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
   for (int a1 = 0; a1 < e.n - 3; ++a1) {
-    if (t[e.pos[a1]].size() > 4) continue;
+    const std::string_view primo = t[e.pos[a1]];
+    if (primo.size() > 4) continue;
+    const std::uint16_t m1 = e.maschera[a1];
     for (int a2 = a1 + 1; a2 < e.n - 2; ++a2) {
-      Unione u2(t[e.pos[a1]]);
-      u2.Aggiungi(e.maschera[a2]);
-      if (u2.lung > 4) continue;
+      const std::uint16_t m2 = e.maschera[a2];
+      if (LunghezzaUnione(primo, m1, m2) > 4) continue;
       for (int a3 = a2 + 1; a3 < e.n - 1; ++a3) {
-        Unione u3 = u2;
-        u3.Aggiungi(e.maschera[a3]);
-        if (u3.lung != 4) continue;
+        const std::uint16_t m3 = m2 | e.maschera[a3];
+        if (LunghezzaUnione(primo, m1, m3) != 4) continue;
         for (int a4 = a3 + 1; a4 < e.n; ++a4) {
-          Unione u4 = u3;
+          if (LunghezzaUnione(primo, m1, m3 | e.maschera[a4]) != 4) continue;
+          Unione u4(primo);
+          u4.Aggiungi(e.maschera[a2]);
+          u4.Aggiungi(e.maschera[a3]);
           u4.Aggiungi(e.maschera[a4]);
-          if (u4.lung != 4) continue;
           const Gruppo gr{{e.pos[a1], e.pos[a2], e.pos[a3], e.pos[a4]}, 4, u4.Testo()};
           if (Elimina(g, z, t, gr, Metodo::SCI4)) return true;
         }
@@ -257,7 +270,7 @@ void CandidatiCaselle(Gioco& g, int n) {
     }
     Coppie coppie;
     RaccogliCoppie(t, coppie);
-    const Elenco e = ElencoGruppi(t, coppie, 3);
+    const Elenco e = ElencoGruppi(g, z, t, coppie, 3);
     if (e.n < 3) continue;
     if (TreCandidati(g, z, t, e)) return;
   }
@@ -287,7 +300,7 @@ void TerneQuaterne(Gioco& g, int n) {
     if (n == 4) {
       Coppie coppie;
       RaccogliCoppie(t, coppie);
-      const Elenco e = ElencoGruppi(t, coppie, 4);
+      const Elenco e = ElencoGruppi(g, z, t, coppie, 4);
       if (e.n < 4) continue;
       if (QuattroCandidati(g, z, t, e)) return;
       continue;
