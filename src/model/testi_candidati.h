@@ -56,6 +56,8 @@ class TestiCandidati {
   void svuota() {
     for (std::string& t : t_) t.clear();
     soli_.fill(0);
+    inizio_.fill(0);
+    lunghezza_.fill(0);
     maschera_.fill(0);
     for (auto& z : posti_) z.fill(0);
     canonico_.fill(true);
@@ -63,6 +65,10 @@ class TestiCandidati {
   }
 
   std::uint16_t maschera(int c) const { return maschera_[c]; }
+  // The text of c trimmed of its blanks.
+  std::string_view ridotto(int c) const {
+    return std::string_view(t_[c]).substr(inizio_[c], lunghezza_[c]);
+  }
   // The first cell whose trimmed text has length 1; -1 when there is none.
   int primoSolo() const {
     for (int w = 0; w < 2; ++w)
@@ -83,7 +89,10 @@ class TestiCandidati {
   void aggiorna(int c) {
     const std::string& t = t_[c];
     const std::uint64_t bit = std::uint64_t{1} << (c % 64);
-    if (Trim(t).size() == 1)
+    const std::string_view ridotto = Trim(t);
+    inizio_[c] = static_cast<std::uint32_t>(ridotto.data() - t.data());
+    lunghezza_[c] = static_cast<std::uint32_t>(ridotto.size());
+    if (ridotto.size() == 1)
       soli_[c / 64] |= bit;
     else
       soli_[c / 64] &= ~bit;
@@ -123,6 +132,7 @@ class TestiCandidati {
   std::array<std::array<std::uint16_t, 10>, kZone> posti_{};
   std::array<bool, kCelle> canonico_{};
   std::array<std::uint64_t, 2> soli_{};
+  std::array<std::uint32_t, kCelle> inizio_{}, lunghezza_{};
   int nonCanonici_ = 0;
 };
 

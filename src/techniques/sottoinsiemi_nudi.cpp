@@ -39,18 +39,10 @@ constexpr int kMaxElenco = 10;
 
 using TestiZona = std::array<std::string_view, 9>;
 
-// Every cell's text, trimmed once per call.
-using Testi = std::array<std::string_view, kCelle>;
-
-Testi TestiCelle(const Gioco& g) {
-  Testi t;
-  for (int c = 0; c < kCelle; ++c) t[c] = Trim(g.Can[c]);
-  return t;
-}
-
-TestiZona TestiDellaZona(const Testi& testi, int z) {
+// The trimmed texts of the zone's cells, as the candidate texts keep them.
+TestiZona TestiDellaZona(const Gioco& g, int z) {
   TestiZona t;
-  for (int j = 0; j < 9; ++j) t[j] = testi[Zona()[z][j]];
+  for (int j = 0; j < 9; ++j) t[j] = g.Can.ridotto(Zona()[z][j]);
   return t;
 }
 
@@ -259,9 +251,8 @@ bool PrimaCoppia(const TestiZona& t, Gruppo& gr) {
 
 void CandidatiCaselle(Gioco& g, int n) {
   if (n != 2 && n != 3) return;
-  const Testi testi = TestiCelle(g);
   for (int z = 0; z < kZone; ++z) {
-    const TestiZona t = TestiDellaZona(testi, z);
+    const TestiZona t = TestiDellaZona(g, z);
     if (n == 2) {
       // Only the first pair of the zone is tried.
       Gruppo gr;
@@ -278,9 +269,8 @@ void CandidatiCaselle(Gioco& g, int n) {
 
 void TerneQuaterne(Gioco& g, int n) {
   if (n < 3 || n > 5) return;
-  const Testi testi = TestiCelle(g);
   for (int z = 0; z < kZone; ++z) {
-    const TestiZona t = TestiDellaZona(testi, z);
+    const TestiZona t = TestiDellaZona(g, z);
     if (n == 3) {
       // Pure triples: only the first of the zone is tried.
       bool provata = false;

@@ -92,6 +92,7 @@ TEST(Maschere, MasksFollowEveryChange) {
          std::is_sorted(s.begin() + 1, s.end() - 1) &&
          std::adjacent_find(s.begin() + 1, s.end() - 1) == s.end() - 1);
     EXPECT_EQ(testi.canonico(c), forma) << c << " '" << s << "'";
+    EXPECT_EQ(testi.ridotto(c), Trim(s)) << c;
     nonCanonici += !forma;
   }
   EXPECT_EQ(testi.tuttiCanonici(), nonCanonici == 0);
