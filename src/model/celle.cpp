@@ -27,6 +27,12 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   l.setForeColor(ColoreOrigine(g, o));
 }
 
+void SfondiBianchi(Gioco& g) {
+  if (g.f.caN.changes() == g.BiancheDa) return;
+  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
+  g.BiancheDa = g.f.caN.changes();
+}
+
 void SvuotaCella(Gioco& g, int c) {
   if (!CellaValida(c)) return;
   g.Cifra.set(c, 0);

@@ -12,6 +12,11 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o);
 // Cell c loses its value and shows nothing: candidate font, red text, white background.
 void SvuotaCella(Gioco& g, int c);
 
+// Every cell's background white. The techniques paint cells while they look, and the move search
+// and the verification run whiten the grid after every method; when no cell label has changed
+// since the last whitening there is nothing to do.
+void SfondiBianchi(Gioco& g);
+
 // The text colour of a value of origin o.
 Colore ColoreOrigine(const Gioco& g, Origine o);
 

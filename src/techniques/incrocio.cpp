@@ -41,7 +41,7 @@ std::string Incorniciato(int v) {
 
 void CancellaEsclusioni(Gioco& g) {
   g.Esclusa.fill(false);
-  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
+  SfondiBianchi(g);
 }
 
 std::optional<int> PrimoCandidatoPuro(const Gioco& g) {

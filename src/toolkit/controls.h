@@ -139,13 +139,18 @@ class Control {
   void set(T& field, const T& value) {
     if (!(field == value)) {
       field = value;
-      ++revision_;
+      touch();
     }
   }
-  void touch() { ++revision_; }
+  void touch() {
+    ++revision_;
+    if (eco_) ++*eco_;
+  }
 
  private:
   friend class ControlArrayBase;
+  // The change counter of the control array this control belongs to, if any.
+  std::shared_ptr<std::uint64_t> eco_;
   Kind kind_;
   std::string name_;
   int index_;
@@ -367,12 +372,16 @@ class ControlArrayBase {
  protected:
   static void rename(Control& c, int index) { c.index_ = index; }
   static void bump(Control& c) { c.touch(); }
+  static void join(Control& c, const std::shared_ptr<std::uint64_t>& eco) { c.eco_ = eco; }
 };
 
 template <class T>
 class ControlArray : public ControlArrayBase {
  public:
-  explicit ControlArray(T first) { members_.push_back(std::make_unique<T>(std::move(first))); }
+  explicit ControlArray(T first) {
+    members_.push_back(std::make_unique<T>(std::move(first)));
+    join(*members_[0], modifiche_);
+  }
   ControlArray(ControlArray&&) = default;
   ControlArray& operator=(ControlArray&&) = default;
 
@@ -383,6 +392,7 @@ class ControlArray : public ControlArrayBase {
     if (static_cast<std::size_t>(n) >= members_.size()) members_.resize(n + 1);
     if (!members_[n]) {
       members_[n] = std::make_unique<T>(*members_[0]);
+      join(*members_[n], modifiche_);
       rename(*members_[n], n);
       bump(*members_[n]);
       ++structure_;
@@ -395,6 +405,7 @@ class ControlArray : public ControlArrayBase {
     members_[n].reset();
     while (members_.size() > 1 && !members_.back()) members_.pop_back();
     ++structure_;
+    ++*modifiche_;
   }
   bool loaded(int n) const {
     return n >= 0 && static_cast<std::size_t>(n) < members_.size() && members_[n] != nullptr;
@@ -406,10 +417,14 @@ class ControlArray : public ControlArrayBase {
   int upperBound() const { return static_cast<int>(members_.size()); }
   // Changes whenever members are loaded or unloaded.
   std::uint64_t structure() const { return structure_; }
+  // Changes whenever any member changes, or members are loaded or unloaded: a caller that
+  // remembers it knows when nothing in the array has changed since.
+  std::uint64_t changes() const { return *modifiche_; }
 
  private:
   std::vector<std::unique_ptr<T>> members_;
   std::uint64_t structure_ = 0;
+  std::shared_ptr<std::uint64_t> modifiche_ = std::make_shared<std::uint64_t>(0);
 };
 
 // The window surface: circles and lines drawn on it stay until cleared.

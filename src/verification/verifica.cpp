@@ -55,10 +55,6 @@ std::string FormatoSecondi(double s) {
   return buf;
 }
 
-void TuttoBianco(Gioco& g) {
-  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
-}
-
 void MostraCaselle(Gioco& g, bool visibili) {
   for (int c = 0; c < kCelle; ++c) g.f.caN[c].setVisible(visibili);
 }
@@ -171,7 +167,7 @@ Passo Iterazione(Gioco& g) {
   for (const Tecnica& t : kTecniche) {
     t.esegui(g);
     // The techniques mark the cells they work on; nothing of that must stay.
-    TuttoBianco(g);
+    SfondiBianchi(g);
     if (t.controllo && fallito()) return Passo::TentativoFallito;
     if (g.Trovata) return Passo::Trovato;
   }

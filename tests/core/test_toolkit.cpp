@@ -71,6 +71,33 @@ TEST(ControlArray, NewMembersCopyMemberZero) {
   EXPECT_EQ(&arr[99], &arr[0]);
 }
 
+// The array's change count tells a caller whether any member changed since it last looked.
+TEST(ControlArray, ChangeCountFollowsEveryMember) {
+  ControlArray<Label> arr{Label("caN", 0)};
+  Label& due = arr.load(2);
+  std::uint64_t visto = arr.changes();
+  due.setBackColor(kBianco);
+  due.setBackColor(kBianco);
+  EXPECT_EQ(arr.changes(), visto + 1);  // the second call changes nothing
+  visto = arr.changes();
+  due.setBackColor(kBianco);
+  arr[0].setCaption("");
+  EXPECT_EQ(arr.changes(), visto);
+  arr[0].setCaption("x");
+  EXPECT_GT(arr.changes(), visto);
+  visto = arr.changes();
+  arr.load(5).setFontSize(9);
+  EXPECT_GT(arr.changes(), visto);
+  visto = arr.changes();
+  arr.unload(5);
+  EXPECT_GT(arr.changes(), visto);
+  // A control outside the array counts only for itself.
+  visto = arr.changes();
+  Label sola("Fatti");
+  sola.setCaption("3");
+  EXPECT_EQ(arr.changes(), visto);
+}
+
 TEST(ControlArray, NewOptionMembersJoinTheGroupUnselected) {
   OptionGroup gruppo;
   ControlArray<OptionButton> cv1{OptionButton("cv1", 0)};
