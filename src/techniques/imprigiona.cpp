@@ -1,5 +1,6 @@
 // Locked candidates: a digit confined to the meeting of a box and a line leaves the rest of the
 // line ("PRQ") or the rest of the box ("PRC").
+#include <bit>
 #include <cstdint>
 
 #include "techniques/caselle_testo.h"
@@ -58,9 +59,77 @@ void Togli(Gioco& g, const char* codice, int c, char d, int linea, int quadro,
   g.Trovata = true;
 }
 
+// The table of one digit from the positions of zone z whose text lists it.
+TabellaCandidati TabellaDaPosti(int z, int d, unsigned posti) {
+  TabellaCandidati t;
+  for (; posti != 0; posti &= posti - 1)
+    t.aggiungi(static_cast<char>('0' + d), Zona()[z][std::countr_zero(posti)]);
+  return t;
+}
+
+constexpr unsigned kRigheQuadro[3] = {0x7, 0x38, 0x1C0};
+constexpr unsigned kColonneQuadro[3] = {0x49, 0x92, 0x124};
+
+// Zone position masks for `posti` inside one of `parti`; -1 when they spread over several.
+int UnaParte(unsigned posti, const unsigned (&parti)[3]) {
+  for (int i = 0; i < 3; ++i)
+    if ((posti & ~parti[i]) == 0) return i;
+  return -1;
+}
+
+// With every text in the program's form each listed digit is one bit of the zone masks: the
+// same search as below, without reading the texts.
+void QuadroImprigionaMaschere(Gioco& g) {
+  const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
+  for (int q = 18; q < kZone; ++q) {
+    const int b = q - 18;
+    for (int d = 1; d <= 9; ++d) {
+      const unsigned posti = g.Can.posti(q, d);
+      const int n = ContaBit(posti);
+      if (n != 2 && n != 3) continue;
+      int linea;
+      unsigned nelQuadro;  // the line's positions that lie in the box
+      if (const int r = UnaParte(posti, kRigheQuadro); r >= 0) {
+        linea = 3 * (b / 3) + r;
+        nelQuadro = 0x7u << (3 * (b % 3));
+      } else if (const int k = UnaParte(posti, kColonneQuadro); k >= 0) {
+        linea = 9 + 3 * (b % 3) + k;
+        nelQuadro = 0x7u << (3 * (b / 3));
+      } else {
+        continue;
+      }
+      const unsigned fuori = g.Can.posti(linea, d) & vuote[linea] & ~nelQuadro;
+      if (fuori == 0) continue;
+      const int c = Zona()[linea][std::countr_zero(fuori)];
+      Togli(g, "PRQ", c, static_cast<char>('0' + d), linea, q, TabellaDaPosti(q, d, posti));
+      return;
+    }
+  }
+}
+
+void RigaColImprigionaMaschere(Gioco& g) {
+  for (int l = 0; l < 18; ++l) {
+    for (int d = 1; d <= 9; ++d) {
+      const unsigned posti = g.Can.posti(l, d);
+      if (ContaBit(posti) < 2) continue;
+      const int t = UnaParte(posti, kRigheQuadro);
+      if (t < 0) continue;
+      // The box of the line's positions 3t..3t+2, and the box positions that lie on the line.
+      const int b = l < 9 ? 18 + 3 * (l / 3) + t : 18 + 3 * t + (l - 9) / 3;
+      const unsigned sullaLinea = l < 9 ? 0x7u << (3 * (l % 3)) : 0x49u << ((l - 9) % 3);
+      const unsigned fuori = g.Can.posti(b, d) & ~sullaLinea;
+      if (fuori == 0) continue;
+      const int c = Zona()[b][std::countr_zero(fuori)];
+      Togli(g, "PRC", c, static_cast<char>('0' + d), l, b, TabellaDaPosti(l, d, posti));
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void QuadroImprigiona(Gioco& g) {
+  if (g.Can.tuttiCanonici()) return QuadroImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int q = 18; q < kZone; ++q) {
     TabellaCandidati t;
@@ -97,6 +166,7 @@ void QuadroImprigiona(Gioco& g) {
 }
 
 void RigaColImprigiona(Gioco& g) {
+  if (g.Can.tuttiCanonici()) return RigaColImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int l = 0; l < 18; ++l) {
     TabellaCandidati t;
