@@ -25,14 +25,18 @@ char Carattere(const std::string& riga, int j) {
 
 void Ripristina(Gioco& g) {
   g.Can.svuota();
-  for (int c = 0; c < kCelle; ++c) SvuotaCella(g, c);
-
   for (int r = 0; r < 9; ++r) {
     for (int j = 0; j < 9; ++j) {
       const int c = Zona()[r][j];
       const char t = Carattere(g.RigheDati[r], j);
-      // Whatever character the record holds is placed as it stands.
-      if (t != 0) ImpostaValore(g, c, t, Origine::Nera);
+      // Every cell loses what it showed; whatever character the record holds is placed as it
+      // stands, on a white background.
+      if (t == 0) {
+        SvuotaCella(g, c);
+      } else {
+        g.f.caN[c].setBackColor(kBianco);
+        ImpostaValore(g, c, t, Origine::Nera);
+      }
     }
   }
 

@@ -67,7 +67,7 @@ class TestiCandidati {
   std::uint16_t maschera(int c) const { return maschera_[c]; }
   // The text of c trimmed of its blanks.
   std::string_view ridotto(int c) const {
-    return std::string_view(t_[c]).substr(inizio_[c], lunghezza_[c]);
+    return std::string_view(t_[c].data() + inizio_[c], lunghezza_[c]);
   }
   // The first cell whose trimmed text has length 1; -1 when there is none.
   int primoSolo() const {
