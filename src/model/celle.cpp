@@ -28,9 +28,9 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
 }
 
 void SfondiBianchi(Gioco& g) {
-  if (g.f.caN.changes() == g.BiancheDa) return;
+  if (g.f.caN.backColorChanges() == g.BiancheDa) return;
   for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
-  g.BiancheDa = g.f.caN.changes();
+  g.BiancheDa = g.f.caN.backColorChanges();
 }
 
 void SvuotaCella(Gioco& g, int c) {

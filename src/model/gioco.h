@@ -64,7 +64,8 @@ struct Gioco {
   std::array<Origine, kCelle> Orig{};
   TestiCandidati Can;
   int Riempite = 0;
-  // The change count of the cell labels when they were last all made white (SfondiBianchi).
+  // The background change count of the cell labels when they were last all made white
+  // (SfondiBianchi).
   std::uint64_t BiancheDa = ~std::uint64_t{0};
 
   bool HaValore(int c) const { return CellaValida(c) && Cifra[c] != 0; }

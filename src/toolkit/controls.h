@@ -59,6 +59,13 @@ struct Font {
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(MouseButton button, int shift, double x, double y)>;
 
+// What a control array counts of its members' changes: all of them, and those of the background
+// colour alone.
+struct ContaModifiche {
+  std::uint64_t tutte = 0;
+  std::uint64_t sfondi = 0;
+};
+
 class Control {
  public:
   Control(Kind kind, std::string name, int index = -1)
@@ -86,7 +93,12 @@ class Control {
   Colore foreColor() const { return foreColor_; }
   void setForeColor(Colore v) { set(foreColor_, v); }
   Colore backColor() const { return backColor_; }
-  void setBackColor(Colore v) { set(backColor_, v); }
+  void setBackColor(Colore v) {
+    if (backColor_ == v) return;
+    backColor_ = v;
+    touch();
+    if (eco_) ++eco_->sfondi;
+  }
   const Font& font() const { return font_; }
   void setFont(const Font& v) { set(font_, v); }
   void setFontName(const std::string& v) {
@@ -144,13 +156,13 @@ class Control {
   }
   void touch() {
     ++revision_;
-    if (eco_) ++*eco_;
+    if (eco_) ++eco_->tutte;
   }
 
  private:
   friend class ControlArrayBase;
-  // The change counter of the control array this control belongs to, if any.
-  std::shared_ptr<std::uint64_t> eco_;
+  // The change counters of the control array this control belongs to, if any.
+  std::shared_ptr<ContaModifiche> eco_;
   Kind kind_;
   std::string name_;
   int index_;
@@ -372,7 +384,7 @@ class ControlArrayBase {
  protected:
   static void rename(Control& c, int index) { c.index_ = index; }
   static void bump(Control& c) { c.touch(); }
-  static void join(Control& c, const std::shared_ptr<std::uint64_t>& eco) { c.eco_ = eco; }
+  static void join(Control& c, const std::shared_ptr<ContaModifiche>& eco) { c.eco_ = eco; }
 };
 
 template <class T>
@@ -395,6 +407,7 @@ class ControlArray : public ControlArrayBase {
       join(*members_[n], modifiche_);
       rename(*members_[n], n);
       bump(*members_[n]);
+      ++modifiche_->sfondi;
       ++structure_;
     }
     return *members_[n];
@@ -405,7 +418,8 @@ class ControlArray : public ControlArrayBase {
     members_[n].reset();
     while (members_.size() > 1 && !members_.back()) members_.pop_back();
     ++structure_;
-    ++*modifiche_;
+    ++modifiche_->tutte;
+    ++modifiche_->sfondi;
   }
   bool loaded(int n) const {
     return n >= 0 && static_cast<std::size_t>(n) < members_.size() && members_[n] != nullptr;
@@ -419,12 +433,14 @@ class ControlArray : public ControlArrayBase {
   std::uint64_t structure() const { return structure_; }
   // Changes whenever any member changes, or members are loaded or unloaded: a caller that
   // remembers it knows when nothing in the array has changed since.
-  std::uint64_t changes() const { return *modifiche_; }
+  std::uint64_t changes() const { return modifiche_->tutte; }
+  // The same for the members' background colours alone.
+  std::uint64_t backColorChanges() const { return modifiche_->sfondi; }
 
  private:
   std::vector<std::unique_ptr<T>> members_;
   std::uint64_t structure_ = 0;
-  std::shared_ptr<std::uint64_t> modifiche_ = std::make_shared<std::uint64_t>(0);
+  std::shared_ptr<ContaModifiche> modifiche_ = std::make_shared<ContaModifiche>();
 };
 
 // The window surface: circles and lines drawn on it stay until cleared.

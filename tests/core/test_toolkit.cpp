@@ -91,6 +91,12 @@ TEST(ControlArray, ChangeCountFollowsEveryMember) {
   visto = arr.changes();
   arr.unload(5);
   EXPECT_GT(arr.changes(), visto);
+  // Backgrounds have a count of their own.
+  visto = arr.backColorChanges();
+  due.setCaption("2");
+  EXPECT_EQ(arr.backColorChanges(), visto);
+  due.setBackColor(kGrigioEsclusione);
+  EXPECT_EQ(arr.backColorChanges(), visto + 1);
   // A control outside the array counts only for itself.
   visto = arr.changes();
   Label sola("Fatti");
