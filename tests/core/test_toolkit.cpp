@@ -95,7 +95,7 @@ TEST(ControlArray, ChangeCountFollowsEveryMember) {
   visto = arr.backColorChanges();
   due.setCaption("2");
   EXPECT_EQ(arr.backColorChanges(), visto);
-  due.setBackColor(kGrigioEsclusione);
+  due.setBackColor(0xC0C0C0);
   EXPECT_EQ(arr.backColorChanges(), visto + 1);
   // A control outside the array counts only for itself.
   visto = arr.changes();
