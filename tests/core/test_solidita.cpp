@@ -8,79 +8,11 @@
 #include <vector>
 
 #include "fixture.h"
+#include "risolutore.h"
 #include "techniques/tecniche.h"
 
 namespace orv {
 namespace {
-
-// A plain backtracking solver that counts solutions up to `limite`; the first one found is
-// left in `soluzione`.
-class Risolutore {
- public:
-  explicit Risolutore(const std::string& schema) {
-    for (int c = 0; c < kCelle; ++c) {
-      griglia_[c] = schema[c] >= '1' && schema[c] <= '9' ? schema[c] - '0' : 0;
-      if (griglia_[c]) Usa(c, griglia_[c], true);
-    }
-  }
-  int Conta(int limite) {
-    limite_ = limite;
-    trovate_ = 0;
-    Cerca();
-    return trovate_;
-  }
-  const std::string& soluzione() const { return soluzione_; }
-
- private:
-  static constexpr unsigned kTutte = 0x3FE;
-  static std::array<int, 3> Zone(int c) {
-    return {c / 9, 9 + c % 9, 18 + 3 * (c / 27) + (c % 9) / 3};
-  }
-  unsigned Liberi(int c) const {
-    const auto z = Zone(c);
-    return kTutte & ~(usati_[z[0]] | usati_[z[1]] | usati_[z[2]]);
-  }
-  void Usa(int c, int d, bool si) {
-    for (int z : Zone(c)) {
-      if (si)
-        usati_[z] |= 1u << d;
-      else
-        usati_[z] &= ~(1u << d);
-    }
-  }
-  void Cerca() {
-    int migliore = -1, minimo = 10;
-    for (int c = 0; c < kCelle; ++c) {
-      if (griglia_[c]) continue;
-      const int n = __builtin_popcount(Liberi(c));
-      if (n < minimo) {
-        minimo = n;
-        migliore = c;
-      }
-    }
-    if (migliore < 0) {
-      if (trovate_++ == 0) {
-        soluzione_.resize(kCelle);
-        for (int c = 0; c < kCelle; ++c) soluzione_[c] = static_cast<char>('0' + griglia_[c]);
-      }
-      return;
-    }
-    const unsigned liberi = Liberi(migliore);
-    for (int d = 1; d <= 9 && trovate_ < limite_; ++d) {
-      if (!(liberi & (1u << d))) continue;
-      griglia_[migliore] = d;
-      Usa(migliore, d, true);
-      Cerca();
-      Usa(migliore, d, false);
-      griglia_[migliore] = 0;
-    }
-  }
-
-  std::array<int, kCelle> griglia_{};
-  std::array<unsigned, kZone> usati_{};
-  std::string soluzione_;
-  int limite_ = 1, trovate_ = 0;
-};
 
 std::vector<std::string> Schemi(const char* nome) {
   std::ifstream in(std::string(ORVENTO_DATA_DIR) + "/" + nome);
@@ -99,9 +31,9 @@ struct Esito {
 // Every found move is checked against the solution before it is played.
 void GiocaSchema(Gioco& g, const std::string& schema, Esito& esito) {
   SCOPED_TRACE(schema);
-  Risolutore r(schema);
+  test::ContaSoluzioni r(schema);
   ASSERT_EQ(r.Conta(2), 1) << "lo schema deve avere una sola soluzione";
-  const std::string& sol = r.soluzione();
+  const std::string& sol = r.Soluzione();
   test::CaricaGriglia(g, schema);
   test::VistaNessuno(g);
   for (;;) {

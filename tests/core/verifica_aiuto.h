@@ -1,6 +1,8 @@
-// Helpers of the verification tests: the givens typed after "Dati Iniziali", an independent
-// backtracking solver, and the puzzle collections.
+// Helpers of the verification tests: the givens typed after "Dati Iniziali" and the puzzle
+// collections.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <fstream>
@@ -10,100 +12,19 @@
 #include <vector>
 
 #include "fixture.h"
+#include "risolutore.h"
 
 namespace orv::test::verifica {
 
-// The window as "Dati Iniziali" leaves it, with the givens typed: visible cells, Nera values,
-// Riempite counted, "Gioca" enabled.
+using orv::test::ContaSoluzioni;
+
+// The window as "Dati Iniziali" leaves it, with the givens typed; a short schema is completed
+// with empty cells.
 inline void DatiIniziali(Gioco& g, std::string_view schema) {
-  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setVisible(true);
-  g.DatiIniziati = true;
-  g.f.Gioca.setEnabled(true);
-  g.f.DatIniz.setEnabled(false);
-  for (int c = 0; c < kCelle; ++c) {
-    const char ch = c < static_cast<int>(schema.size()) ? schema[c] : '.';
-    if (ch < '1' || ch > '9') continue;
-    ImpostaValore(g, c, ch, Origine::Nera);
-    ++g.Riempite;
-  }
-  g.f.Fatti.setCaption(std::to_string(g.Riempite));
+  std::string s(schema.substr(0, kCelle));
+  s.resize(kCelle, '.');
+  if (!ScriviSchema(g, s)) ADD_FAILURE() << "schema non valido: " << s;
 }
-
-// Counts the solutions of a schema (up to a limit) by plain backtracking on bit masks; knows
-// nothing of the program's techniques.
-class ContaSoluzioni {
- public:
-  explicit ContaSoluzioni(std::string_view schema) {
-    for (int c = 0; c < kCelle; ++c) {
-      const char ch = c < static_cast<int>(schema.size()) ? schema[c] : '.';
-      griglia_[c] = ch >= '1' && ch <= '9' ? ch - '0' : 0;
-      if (griglia_[c] != 0) {
-        if (Occupato(c, griglia_[c])) contraddittorio_ = true;
-        Segna(c, griglia_[c], true);
-      }
-    }
-  }
-  int Conta(int limite = 2) {
-    if (contraddittorio_) return 0;
-    limite_ = limite;
-    trovate_ = 0;
-    Cerca();
-    return trovate_;
-  }
-  // The first solution found, 81 digits.
-  const std::string& Soluzione() const { return soluzione_; }
-
- private:
-  static int Q(int c) { return 3 * (c / 27) + (c % 9) / 3; }
-  bool Occupato(int c, int d) const {
-    const unsigned b = 1u << d;
-    return (righe_[c / 9] | colonne_[c % 9] | quadri_[Q(c)]) & b;
-  }
-  void Segna(int c, int d, bool si) {
-    const unsigned b = 1u << d;
-    if (si) {
-      righe_[c / 9] |= b;
-      colonne_[c % 9] |= b;
-      quadri_[Q(c)] |= b;
-    } else {
-      righe_[c / 9] &= ~b;
-      colonne_[c % 9] &= ~b;
-      quadri_[Q(c)] &= ~b;
-    }
-  }
-  void Cerca() {
-    // The empty cell with the fewest possibilities.
-    int migliore = -1, minimo = 10;
-    for (int c = 0; c < kCelle; ++c) {
-      if (griglia_[c] != 0) continue;
-      int n = 0;
-      for (int d = 1; d <= 9; ++d) n += !Occupato(c, d);
-      if (n < minimo) {
-        minimo = n;
-        migliore = c;
-      }
-    }
-    if (migliore < 0) {
-      if (trovate_++ == 0)
-        for (int c = 0; c < kCelle; ++c) soluzione_ += static_cast<char>('0' + griglia_[c]);
-      return;
-    }
-    for (int d = 1; d <= 9 && trovate_ < limite_; ++d) {
-      if (Occupato(migliore, d)) continue;
-      griglia_[migliore] = d;
-      Segna(migliore, d, true);
-      Cerca();
-      Segna(migliore, d, false);
-      griglia_[migliore] = 0;
-    }
-  }
-  std::array<int, kCelle> griglia_{};
-  std::array<unsigned, 9> righe_{}, colonne_{}, quadri_{};
-  bool contraddittorio_ = false;
-  int limite_ = 2;
-  int trovate_ = 0;
-  std::string soluzione_;
-};
 
 // Every zone holds nine different digits.
 inline bool GrigliaRisolta(std::string_view s) {
