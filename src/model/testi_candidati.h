@@ -119,11 +119,17 @@ class TestiCandidati {
     if (cambiati == 0) return;
     maschera_[c] = m;
     const int r = c / 9, k = c % 9;
-    const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
-    const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
-    for (int d = 1; d <= 9; ++d) {
-      if (!(cambiati >> d & 1)) continue;
-      for (int i = 0; i < 3; ++i) posti_[zone[i]][d] ^= static_cast<std::uint16_t>(1u << posizioni[i]);
+    std::array<std::uint16_t, 10>& riga = posti_[r];
+    std::array<std::uint16_t, 10>& colonna = posti_[9 + k];
+    std::array<std::uint16_t, 10>& quadro = posti_[18 + 3 * (r / 3) + k / 3];
+    const auto inRiga = static_cast<std::uint16_t>(1u << k);
+    const auto inColonna = static_cast<std::uint16_t>(1u << r);
+    const auto inQuadro = static_cast<std::uint16_t>(1u << (3 * (r % 3) + k % 3));
+    for (unsigned d = cambiati; d != 0; d &= d - 1) {
+      const int cifra = std::countr_zero(d);
+      riga[cifra] ^= inRiga;
+      colonna[cifra] ^= inColonna;
+      quadro[cifra] ^= inQuadro;
     }
   }
 
