@@ -21,9 +21,10 @@ namespace {
 // For each digit of one zone: how many times the empty cells list it, and the positions of
 // those cells. A text that lists a digit twice counts it twice at one position, so a count of
 // two with a single position is that one cell twice.
+// Only the entries of the digits in `cifre` are ever read, so the tables start unfilled.
 struct Posizioni {
-  std::array<int, 10> conta{};
-  std::array<std::uint16_t, 10> flag{};
+  std::array<int, 10> conta;
+  std::array<std::uint16_t, 10> flag;
   // Bit d for each digit the search has to look at; the others have no place that matters.
   unsigned cifre = 0x3FE;
   // The first (k = 0) or second (k = 1) cell of digit d, in zone order.
@@ -45,6 +46,7 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
     const unsigned vuote = g.Cifra.vuote()[z];
     unsigned una = 0, due = 0, piu = 0;
     for (int j = 0; j < 9; ++j) {
+      // A cell with a value counts for nothing.
       if (!(vuote >> j & 1)) continue;
       const unsigned m = g.Can.maschera(Zona()[z][j]);
       piu |= due & m;
@@ -61,6 +63,8 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
     }
     return t;
   }
+  t.conta.fill(0);
+  t.flag.fill(0);
   const std::array<int, 9>& zona = Zona()[z];
   for (int j = 0; j < 9; ++j) {
     const int c = zona[j];
@@ -80,7 +84,7 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
 // ElencoCoppie: one row per digit with exactly two cells. The row text is the two cells as two
 // digits each, "-" and the digit; the key A*1000 + B*10 + d orders exactly as that text does.
 struct ElencoCoppie {
-  std::array<int, 9> riga{};
+  std::array<int, 9> riga;  // rows 0..n-1 are filled
   int n = 0;
   void Aggiungi(int a, int b, int d) {
     const int chiave = a * 1000 + b * 10 + d;
@@ -108,7 +112,7 @@ struct ElencoPosizioni {
     std::uint16_t flag;  // bit j: position j of the zone holds the digit
     int conta;
   };
-  std::array<Riga, 9> riga{};
+  std::array<Riga, 9> riga;  // rows 0..n-1 are filled
   int n = 0;                           // digit rows
   int Righe() const { return n + 1; }  // with the tally row
   void Togli(int i) {
