@@ -1,3 +1,5 @@
 #include "ui/cli.h"
 
-int main(int argc, char** argv) { return orv::MainCli(argc, argv); }
+int main(int argc, char** argv) {
+  return orv::MainCli(argc, argv);
+}

@@ -74,8 +74,7 @@ constexpr std::array<std::uint16_t, 8> kTerne = {0, 0x7, 0x38, 0x3F, 0x1C0, 0x1C
 // The first zone, from 26 down to 0, where v has exactly one free place (in `liberi`); -1 when
 // there is none. A zone that holds v has none: all its cells are excluded.
 int ZonaConUnPosto(const Posti& p, int v, unsigned& liberi) {
-  const unsigned righe = p.cifre.righe(v), colonne = p.cifre.colonne(v),
-                 quadri = p.cifre.quadri(v);
+  const unsigned righe = p.cifre.righe(v), colonne = p.cifre.colonne(v), quadri = p.cifre.quadri(v);
   // A value in every row has no free place left anywhere.
   if (righe == 0x1FF) return -1;
   // A box: its three rows across, its three columns down.

@@ -112,7 +112,7 @@ struct ElencoPosizioni {
     std::uint16_t flag;  // bit j: position j of the zone holds the digit
     int conta;
   };
-  std::array<Riga, 9> riga;  // rows 0..n-1 are filled
+  std::array<Riga, 9> riga;            // rows 0..n-1 are filled
   int n = 0;                           // digit rows
   int Righe() const { return n + 1; }  // with the tally row
   void Togli(int i) {
