@@ -1,5 +1,6 @@
 #include "model/candidati.h"
 
+#include <array>
 #include <bit>
 
 #include "ui/finestra.h"
@@ -17,15 +18,30 @@ void TogliPresenti(Gioco& g, int c, int z) {
 }
 
 void RicalcoloCandidati(Gioco& g) {
+  // The digits each row, column and box holds, from the grid's masks.
+  std::array<unsigned, kZone> presenti{};
+  for (int v = 1; v <= 9; ++v) {
+    for (int i = 0; i < 9; ++i) {
+      presenti[i] |= (g.Cifra.righe(v) >> i & 1u) << v;
+      presenti[9 + i] |= (g.Cifra.colonne(v) >> i & 1u) << v;
+      presenti[18 + i] |= (g.Cifra.quadri(v) >> i & 1u) << v;
+    }
+  }
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c)) {
       g.Can.set(c, kSenzaCandidati);
-    } else {
-      // TogliPresenti over the row, the column and the box, on a bit set: the same digits
-      // go, in the same order, and the removal stops at the last candidate.
-      unsigned cifre = 0x3FE;
+      continue;
+    }
+    const int zone[3] = {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)};
+    const unsigned visti = presenti[zone[0]] | presenti[zone[1]] | presenti[zone[2]];
+    unsigned cifre = 0x3FE & ~visti;
+    if (cifre == 0) {
+      // TogliPresenti over the row, the column and the box: the removal stops at the last
+      // candidate, so on a grid whose three zones hold all nine digits the order decides which
+      // one stays.
+      cifre = 0x3FE;
       int n = 9;
-      for (int z : {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)}) {
+      for (int z : zone) {
         for (int j = 0; j < 9 && n > 1; ++j) {
           const int v = g.Valore(Zona()[z][j]);
           if (v != 0 && (cifre & (1u << v))) {
@@ -34,14 +50,8 @@ void RicalcoloCandidati(Gioco& g) {
           }
         }
       }
-      char testo[11];
-      std::size_t n_testo = 0;
-      testo[n_testo++] = ' ';
-      for (int d = 1; d <= 9; ++d)
-        if (cifre & (1u << d)) testo[n_testo++] = static_cast<char>('0' + d);
-      testo[n_testo++] = ' ';
-      g.Can.set(c, std::string_view(testo, n_testo));
     }
+    g.Can.setDaMaschera(c, static_cast<std::uint16_t>(cifre));
   }
   g.f.Sugge1.setValue(true);
   MostraCandidati(g);
@@ -73,7 +83,7 @@ void ControlloErrori(Gioco& g, int c, char v) {
         if (!g.InTentativo) SegnalaErrore(g);
         return;
       }
-      if (mostra) g.f.caN[k].setCaption(std::string(resto));
+      if (mostra) g.f.caN[k].setCaption(resto);
     }
   }
 }

@@ -22,7 +22,7 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   g.Orig[c] = o;
   g.Can.set(c, kSenzaCandidati);
   Label& l = g.f.caN[c];
-  l.setCaption(std::string(1, v));
+  l.setCaption(std::string_view(&v, 1));
   l.setFont(Font{"MS Sans Serif", g.DimValore, false, false});
   l.setForeColor(ColoreOrigine(g, o));
 }

@@ -40,6 +40,18 @@ class TestiCandidati {
     t_[c].assign(t.data(), t.size());
     aggiorna(c);
   }
+  // The text of the digits of `m` (bits 1..9) in the program's form: " 1357 ", or "  " for none.
+  void setDaMaschera(int c, std::uint16_t m) {
+    if (!CellaValida(c)) return;
+    char testo[11];
+    std::size_t n = 0;
+    testo[n++] = ' ';
+    for (unsigned r = m & 0x3FEu; r != 0; r &= r - 1)
+      testo[n++] = static_cast<char>('0' + std::countr_zero(r));
+    testo[n++] = ' ';
+    t_[c].assign(testo, n);
+    aggiorna(c);
+  }
   TestiCandidati& operator=(const std::array<std::string, kCelle>& a) {
     for (int c = 0; c < kCelle; ++c) set(c, a[c]);
     return *this;

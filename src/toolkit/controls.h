@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv {
@@ -83,7 +84,11 @@ class Control {
   std::uint64_t revision() const { return revision_; }
 
   const std::string& caption() const { return caption_; }
-  void setCaption(const std::string& v) { set(caption_, v); }
+  void setCaption(std::string_view v) {
+    if (caption_ == v) return;
+    caption_.assign(v.data(), v.size());
+    touch();
+  }
   const std::string& tooltip() const { return tooltip_; }
   void setTooltip(const std::string& v) { set(tooltip_, v); }
   bool visible() const { return visible_; }

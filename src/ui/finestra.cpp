@@ -26,9 +26,16 @@ void ScaricaOpzioniTentativo(Gioco& g) {
 }  // namespace
 
 std::string TestoCandidati(const std::string& can) {
-  std::string t(Trim(can));
-  if (t.size() > 5) t.insert(5, 1, ' ');
-  return t;
+  std::string t;
+  return std::string(TestoCandidati(Trim(can), t));
+}
+
+std::string_view TestoCandidati(std::string_view ridotto, std::string& buf) {
+  if (ridotto.size() <= 5) return ridotto;
+  buf.assign(ridotto.data(), 5);
+  buf += ' ';
+  buf.append(ridotto.data() + 5, ridotto.size() - 5);
+  return buf;
 }
 
 void Form_Load(Gioco& g) {
@@ -233,10 +240,11 @@ void MostraCandidati(Gioco& g) {
         v == ModoVista::SuDoppiette || v == ModoVista::SuTutti))
     return;
   const Font carattere{"Courier New", g.DimCandidati, false, false};
+  std::string buf;
   for (int i = 0; i < kCelle; ++i) {
     if (g.HaValore(i)) continue;
     Label& l = g.f.caN[i];
-    l.setCaption(TestoCandidati(g.Can[i]));
+    l.setCaption(TestoCandidati(g.Can.ridotto(i), buf));
     l.setFont(carattere);
   }
 }

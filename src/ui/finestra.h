@@ -30,6 +30,8 @@ void AggiornaPannello(Gioco& g);
 // A candidate text as a cell shows it: trimmed, and after five candidates a blank so that the
 // rest goes to the second line.
 std::string TestoCandidati(const std::string& can);
+// The same for a text already trimmed; the result may live in `buf`.
+std::string_view TestoCandidati(std::string_view ridotto, std::string& buf);
 
 // The window as "Dati Iniziali" and the typed digits leave it: every cell visible, each digit of
 // `schema` (81 characters, '.' or '0' for an empty cell) a given, "Gioca" enabled. The batch
