@@ -70,6 +70,7 @@ class TestiCandidati {
     soli_.fill(0);
     inizio_.fill(0);
     lunghezza_.fill(0);
+    for (auto& l : lunghe_) l.fill(0);
     maschera_.fill(0);
     for (auto& z : posti_) z.fill(0);
     canonico_.fill(true);
@@ -80,6 +81,11 @@ class TestiCandidati {
   // The text of c trimmed of its blanks.
   std::string_view ridotto(int c) const {
     return std::string_view(t_[c].data() + inizio_[c], lunghezza_[c]);
+  }
+  // The positions of zone z whose trimmed text is n characters long, for n = 2, 3, 4 (0 for any
+  // other n): the subset searches skip the zones that have too few.
+  std::uint16_t conLunghezza(int z, int n) const {
+    return n >= 2 && n <= 4 ? lunghe_[n - 2][z] : 0;
   }
   // The first cell whose trimmed text has length 1; -1 when there is none.
   int primoSolo() const {
@@ -103,7 +109,19 @@ class TestiCandidati {
     const std::uint64_t bit = std::uint64_t{1} << (c % 64);
     const std::string_view ridotto = Trim(t);
     inizio_[c] = static_cast<std::uint32_t>(ridotto.data() - t.data());
-    lunghezza_[c] = static_cast<std::uint32_t>(ridotto.size());
+    const std::uint32_t prima = lunghezza_[c], dopo = static_cast<std::uint32_t>(ridotto.size());
+    lunghezza_[c] = dopo;
+    if (prima != dopo) {
+      const int r = c / 9, k = c % 9;
+      const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
+      const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
+      for (int i = 0; i < 3; ++i) {
+        const auto bit = static_cast<std::uint16_t>(1u << posizioni[i]);
+        if (prima >= 2 && prima <= 4)
+          lunghe_[prima - 2][zone[i]] &= static_cast<std::uint16_t>(~bit);
+        if (dopo >= 2 && dopo <= 4) lunghe_[dopo - 2][zone[i]] |= bit;
+      }
+    }
     if (ridotto.size() == 1)
       soli_[c / 64] |= bit;
     else
@@ -151,6 +169,7 @@ class TestiCandidati {
   std::array<bool, kCelle> canonico_{};
   std::array<std::uint64_t, 2> soli_{};
   std::array<std::uint32_t, kCelle> inizio_{}, lunghezza_{};
+  std::array<std::array<std::uint16_t, kZone>, 3> lunghe_{};
   int nonCanonici_ = 0;
 };
 

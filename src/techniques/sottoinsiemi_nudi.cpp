@@ -252,6 +252,9 @@ bool PrimaCoppia(const TestiZona& t, Gruppo& gr) {
 void CandidatiCaselle(Gioco& g, int n) {
   if (n != 2 && n != 3) return;
   for (int z = 0; z < kZone; ++z) {
+    // A zone with too few cells of the right length holds no group.
+    const unsigned due = g.Can.conLunghezza(z, 2);
+    if (ContaBit(n == 2 ? due : due | g.Can.conLunghezza(z, 3)) < n) continue;
     const TestiZona t = TestiDellaZona(g, z);
     if (n == 2) {
       // Only the first pair of the zone is tried.
@@ -270,6 +273,12 @@ void CandidatiCaselle(Gioco& g, int n) {
 void TerneQuaterne(Gioco& g, int n) {
   if (n < 3 || n > 5) return;
   for (int z = 0; z < kZone; ++z) {
+    // A zone with too few cells of the right length holds no group.
+    const unsigned lunghe =
+        n == 3   ? g.Can.conLunghezza(z, 3)
+        : n == 4 ? g.Can.conLunghezza(z, 2) | g.Can.conLunghezza(z, 3) | g.Can.conLunghezza(z, 4)
+                 : g.Can.conLunghezza(z, 4);
+    if (ContaBit(lunghe) < (n == 3 ? 3 : 4)) continue;
     const TestiZona t = TestiDellaZona(g, z);
     if (n == 3) {
       // Pure triples: only the first of the zone is tried.

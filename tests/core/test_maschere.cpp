@@ -71,6 +71,12 @@ TEST(Maschere, MasksFollowEveryChange) {
     }
   }
   for (int z = 0; z < kZone; ++z) {
+    for (int n = 2; n <= 4; ++n) {
+      unsigned lunghe = 0;
+      for (int j = 0; j < 9; ++j)
+        lunghe |= (Trim(testi[Zona()[z][j]]).size() == static_cast<std::size_t>(n) ? 1u : 0u) << j;
+      EXPECT_EQ(testi.conLunghezza(z, n), lunghe) << z << " " << n;
+    }
     unsigned vuote = 0;
     for (int j = 0; j < 9; ++j) vuote |= (cifre[Zona()[z][j]] == 0 ? 1u : 0u) << j;
     EXPECT_EQ(cifre.vuote()[z], vuote) << z;
