@@ -59,9 +59,19 @@ class TestiCandidati {
   // Removes the first occurrence of d; nothing changes when d is absent.
   void togli(int c, char d) {
     if (!CellaValida(c)) return;
-    const std::size_t p = t_[c].find(d);
+    std::string& t = t_[c];
+    const std::size_t p = t.find(d);
     if (p == std::string::npos) return;
-    t_[c].erase(p, 1);
+    t.erase(p, 1);
+    if (canonico_[c] && d >= '1' && d <= '9') {
+      // A digit out of a text in the program's form leaves one in that form: " 13 " gives
+      // " 3 ", " 3 " gives "  ". Nothing needs reading again.
+      const std::uint32_t lunghezza = lunghezza_[c] - 1;
+      if (lunghezza == 0) inizio_[c] = 2;
+      nuovaLunghezza(c, lunghezza);
+      nuovaMaschera(c, static_cast<std::uint16_t>(maschera_[c] & ~(1u << (d - '0'))));
+      return;
+    }
     aggiorna(c);
   }
   // Every text empty.
@@ -106,26 +116,9 @@ class TestiCandidati {
  private:
   void aggiorna(int c) {
     const std::string& t = t_[c];
-    const std::uint64_t bit = std::uint64_t{1} << (c % 64);
     const std::string_view ridotto = Trim(t);
     inizio_[c] = static_cast<std::uint32_t>(ridotto.data() - t.data());
-    const std::uint32_t prima = lunghezza_[c], dopo = static_cast<std::uint32_t>(ridotto.size());
-    lunghezza_[c] = dopo;
-    if (prima != dopo) {
-      const int r = c / 9, k = c % 9;
-      const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
-      const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
-      for (int i = 0; i < 3; ++i) {
-        const auto bit = static_cast<std::uint16_t>(1u << posizioni[i]);
-        if (prima >= 2 && prima <= 4)
-          lunghe_[prima - 2][zone[i]] &= static_cast<std::uint16_t>(~bit);
-        if (dopo >= 2 && dopo <= 4) lunghe_[dopo - 2][zone[i]] |= bit;
-      }
-    }
-    if (ridotto.size() == 1)
-      soli_[c / 64] |= bit;
-    else
-      soli_[c / 64] &= ~bit;
+    nuovaLunghezza(c, static_cast<std::uint32_t>(ridotto.size()));
     std::uint16_t m = 0;
     bool forma = t.empty() || (t.size() >= 2 && t.front() == ' ' && t.back() == ' ');
     int ultima = 0;
@@ -145,6 +138,31 @@ class TestiCandidati {
       canonico_[c] = forma;
       nonCanonici_ += forma ? -1 : 1;
     }
+    nuovaMaschera(c, m);
+  }
+
+  // The trimmed length of c is now `dopo`: the single-candidate set and the per-zone lengths.
+  void nuovaLunghezza(int c, std::uint32_t dopo) {
+    const std::uint64_t bit = std::uint64_t{1} << (c % 64);
+    if (dopo == 1)
+      soli_[c / 64] |= bit;
+    else
+      soli_[c / 64] &= ~bit;
+    const std::uint32_t prima = lunghezza_[c];
+    if (prima == dopo) return;
+    lunghezza_[c] = dopo;
+    const int r = c / 9, k = c % 9;
+    const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
+    const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
+    for (int i = 0; i < 3; ++i) {
+      const auto b = static_cast<std::uint16_t>(1u << posizioni[i]);
+      if (prima >= 2 && prima <= 4) lunghe_[prima - 2][zone[i]] &= static_cast<std::uint16_t>(~b);
+      if (dopo >= 2 && dopo <= 4) lunghe_[dopo - 2][zone[i]] |= b;
+    }
+  }
+
+  // The digits of c are now `m`: the zone positions of the digits that changed.
+  void nuovaMaschera(int c, std::uint16_t m) {
     const std::uint16_t cambiati = maschera_[c] ^ m;
     if (cambiati == 0) return;
     maschera_[c] = m;
