@@ -29,7 +29,7 @@ void RicalcoloCandidati(Gioco& g) {
   }
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c)) {
-      g.Can.set(c, kSenzaCandidati);
+      g.Can.setDaMaschera(c, 0);
       continue;
     }
     const int zone[3] = {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)};

@@ -20,7 +20,7 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   if (!CellaValida(c) || v == 0 || v == ' ') return;
   g.Cifra.set(c, v);
   g.Orig[c] = o;
-  g.Can.set(c, kSenzaCandidati);
+  g.Can.setDaMaschera(c, 0);
   Label& l = g.f.caN[c];
   l.setCaption(std::string_view(&v, 1));
   l.setFont(Font{"MS Sans Serif", g.DimValore, false, false});

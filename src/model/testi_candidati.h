@@ -50,7 +50,14 @@ class TestiCandidati {
       testo[n++] = static_cast<char>('0' + std::countr_zero(r));
     testo[n++] = ' ';
     t_[c].assign(testo, n);
-    aggiorna(c);
+    // The text is in the program's form by construction: nothing needs reading.
+    if (!canonico_[c]) {
+      canonico_[c] = true;
+      --nonCanonici_;
+    }
+    inizio_[c] = n == 2 ? 2 : 1;
+    nuovaLunghezza(c, static_cast<std::uint32_t>(n - 2));
+    nuovaMaschera(c, static_cast<std::uint16_t>(m & 0x3FEu));
   }
   TestiCandidati& operator=(const std::array<std::string, kCelle>& a) {
     for (int c = 0; c < kCelle; ++c) set(c, a[c]);

@@ -66,7 +66,10 @@ TEST(Maschere, MasksFollowEveryChange) {
         testi.set(c, forme[rnd() % 8]);
         break;
       case 3:
-        testi.togli(c, static_cast<char>('1' + rnd() % 9));
+        if (rnd() % 4 == 0)
+          testi.setDaMaschera(c, static_cast<std::uint16_t>(rnd() & 0x3FE));
+        else
+          testi.togli(c, static_cast<char>('1' + rnd() % 9));
         break;
     }
   }
