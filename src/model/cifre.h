@@ -27,9 +27,20 @@ class Cifre {
 
   void set(int c, char v) {
     if (!CellaValida(c) || v_[c] == v) return;
+    const bool eraVuota = v_[c] == 0;
     togli(c);
     v_[c] = v;
     metti(c);
+    if (eraVuota != (v == 0)) {
+      const int r = c / 9, k = c % 9;
+      for (int z : {r, 9 + k, 18 + 3 * (r / 3) + k / 3}) {
+        const unsigned m = vuote_[z];
+        if (m != 0 && (m & (m - 1)) == 0)
+          unaVuota_ |= 1u << z;
+        else
+          unaVuota_ &= ~(1u << z);
+      }
+    }
   }
   Cifre& operator=(const std::array<char, kCelle>& a) {
     for (int c = 0; c < kCelle; ++c) set(c, a[c]);
@@ -38,6 +49,7 @@ class Cifre {
   void azzera() {
     v_.fill(0);
     vuote_.fill(0x1FF);
+    unaVuota_ = 0;
     righe_.fill(0);
     colonne_.fill(0);
     quadri_.fill(0);
@@ -46,6 +58,8 @@ class Cifre {
 
   // Per zone, bit j set when cell Zona(z)(j) is empty.
   const std::array<std::uint16_t, kZone>& vuote() const { return vuote_; }
+  // Bit z set when zone z has exactly one empty cell.
+  std::uint32_t zoneConUnaVuota() const { return unaVuota_; }
   // For value v (1..9): bit r when row r holds it, bit k when column k does, bit b when box b
   // does.
   std::uint16_t righe(int v) const { return righe_[v]; }
@@ -90,6 +104,7 @@ class Cifre {
 
   std::array<char, kCelle> v_{};
   std::array<std::uint16_t, kZone> vuote_{};
+  std::uint32_t unaVuota_ = 0;
   std::array<std::uint16_t, 10> righe_{}, colonne_{}, quadri_{};
   std::array<std::array<std::uint8_t, kZone>, 10> conta_{};
 };

@@ -150,8 +150,8 @@ void CasellaSola(Gioco& g) {
   do {
     cambiato = false;
     const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
-    for (int z = 0; z < kZone; ++z) {
-      if (!UnoSolo(vuote[z])) continue;
+    for (std::uint32_t zone = g.Cifra.zoneConUnaVuota(); zone != 0; zone &= zone - 1) {
+      const int z = std::countr_zero(zone);
       const int cella = zona[z][std::countr_zero(unsigned{vuote[z]})];
       int somma = 0;
       for (int c : zona[z]) {

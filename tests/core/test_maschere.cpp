@@ -83,6 +83,7 @@ TEST(Maschere, MasksFollowEveryChange) {
     unsigned vuote = 0;
     for (int j = 0; j < 9; ++j) vuote |= (cifre[Zona()[z][j]] == 0 ? 1u : 0u) << j;
     EXPECT_EQ(cifre.vuote()[z], vuote) << z;
+    EXPECT_EQ(cifre.zoneConUnaVuota() >> z & 1, std::popcount(vuote) == 1 ? 1u : 0u) << z;
     for (int d = 1; d <= 9; ++d) {
       unsigned posti = 0;
       for (int j = 0; j < 9; ++j)
