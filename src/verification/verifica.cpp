@@ -234,11 +234,12 @@ void Passata2(Gioco& g) {
   struct Memoria {
     char cifra;
     Origine orig;
-    std::string can;
   };
   std::array<Memoria, kCelle> prima;
+  // The candidate texts go back whole, with their masks.
+  const TestiCandidati testiPrima = g.Can;
   for (int c = 0; c < kCelle; ++c) {
-    prima[c] = {g.Cifra[c], g.Orig[c], g.Can[c]};
+    prima[c] = {g.Cifra[c], g.Orig[c]};
     g.f.caN[c].setVisible(false);
   }
   g.Livello = LivelloConsiglio::Dove;
@@ -299,9 +300,9 @@ void Passata2(Gioco& g) {
       ImpostaValore(g, c, m.cifra, m.orig == Origine::Blu ? Origine::Blu : Origine::Nera);
     else
       SvuotaCella(g, c);
-    g.Can.set(c, m.can);
     if (!g.InCreazione) g.f.caN[c].setVisible(true);
   }
+  g.Can = testiPrima;
 }
 
 }  // namespace
