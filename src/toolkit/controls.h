@@ -52,7 +52,11 @@ struct Font {
   double size = 8.25;
   bool bold = false;
   bool italic = false;
-  bool operator==(const Font&) const = default;
+  // The size first: the cells switch between two fonts of different sizes many times a run, and
+  // the size alone tells them apart.
+  bool operator==(const Font& o) const {
+    return size == o.size && bold == o.bold && italic == o.italic && name == o.name;
+  }
 };
 
 // Handlers. A control whose handler is empty has no behaviour yet: the session driver reports
