@@ -20,6 +20,8 @@ namespace orv {
 // and the masks follow it:
 // - maschera(c): bit d when the digit d appears anywhere in the text of cell c;
 // - posti(z, d): bit j when the text of cell Zona(z)(j) holds d;
+// - ridotto(c): the text trimmed of its blanks, and conLunghezza(z, n): the positions of zone z
+//   whose trimmed text has n characters;
 // - primoSolo(): the first cell whose text, trimmed of its blanks, is one character long;
 // - canonico(c): the text is in the program's form ("" and "  " included), so its masks say
 //   all there is to say about it: no digit twice, no other character.
