@@ -98,6 +98,20 @@ bool GrigliaValida(const Gioco& g) {
 // Two equal values in one zone: both digits red and the run does not start.
 bool TrovaDoppione(Gioco& g) {
   for (int z = 0; z < kZone; ++z) {
+    // Most zones hold no two equal digits: one pass over them tells, and only a zone with a
+    // repeat, or with a character that is no digit, is searched pair by pair.
+    unsigned viste = 0;
+    bool cerca = false;
+    for (int c : Zona()[z]) {
+      const char d = g.Cifra[c];
+      if (d == 0) continue;
+      if (d < '1' || d > '9' || (viste >> (d - '0') & 1)) {
+        cerca = true;
+        break;
+      }
+      viste |= 1u << (d - '0');
+    }
+    if (!cerca) continue;
     for (int j = 0; j < 8; ++j) {
       const int a = Zona()[z][j];
       if (!g.HaValore(a)) continue;
