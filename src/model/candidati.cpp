@@ -1,6 +1,5 @@
 #include "model/candidati.h"
 
-#include <array>
 #include <bit>
 
 #include "ui/finestra.h"
@@ -18,40 +17,22 @@ void TogliPresenti(Gioco& g, int c, int z) {
 }
 
 void RicalcoloCandidati(Gioco& g) {
-  // The digits each row, column and box holds, from the grid's masks.
-  std::array<unsigned, kZone> presenti{};
-  for (int v = 1; v <= 9; ++v) {
-    for (int i = 0; i < 9; ++i) {
-      presenti[i] |= (g.Cifra.righe(v) >> i & 1u) << v;
-      presenti[9 + i] |= (g.Cifra.colonne(v) >> i & 1u) << v;
-      presenti[18 + i] |= (g.Cifra.quadri(v) >> i & 1u) << v;
-    }
-  }
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c)) {
       g.Can.setDaMaschera(c, 0);
       continue;
     }
-    const int zone[3] = {ZonaRiga(c), ZonaColonna(c), ZonaQuadro(c)};
-    const unsigned visti = presenti[zone[0]] | presenti[zone[1]] | presenti[zone[2]];
-    unsigned cifre = 0x3FE & ~visti;
-    if (cifre == 0) {
-      // TogliPresenti over the row, the column and the box: the removal stops at the last
-      // candidate, so on a grid whose three zones hold all nine digits the order decides which
-      // one stays.
-      cifre = 0x3FE;
-      int n = 9;
-      for (int z : zone) {
-        for (int j = 0; j < 9 && n > 1; ++j) {
-          const int v = g.Valore(Zona()[z][j]);
-          if (v != 0 && (cifre & (1u << v))) {
-            cifre &= ~(1u << v);
-            --n;
-          }
-        }
-      }
+    const PostoCella& p = PostiCella(c);
+    const unsigned viste = g.Cifra.cifre(p.zona[0]) | g.Cifra.cifre(p.zona[1]) |
+                           g.Cifra.cifre(p.zona[2]);
+    if (viste != 0x3FE) {
+      g.Can.setDaMaschera(c, static_cast<std::uint16_t>(0x3FE & ~viste));
+      continue;
     }
-    g.Can.setDaMaschera(c, static_cast<std::uint16_t>(cifre));
+    // All nine digits around the cell: the removal stops at the last candidate, and the order
+    // of row, column and box decides which one stays.
+    g.Can.set(c, kTuttiCandidati);
+    for (int z : p.zona) TogliPresenti(g, c, z);
   }
   g.f.Sugge1.setValue(true);
   MostraCandidati(g);

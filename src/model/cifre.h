@@ -32,8 +32,7 @@ class Cifre {
     v_[c] = v;
     metti(c);
     if (eraVuota != (v == 0)) {
-      const int r = c / 9, k = c % 9;
-      for (int z : {r, 9 + k, 18 + 3 * (r / 3) + k / 3}) {
+      for (int z : PostiCella(c).zona) {
         const unsigned m = vuote_[z];
         if (m != 0 && (m & (m - 1)) == 0)
           unaVuota_ |= 1u << z;
@@ -53,6 +52,7 @@ class Cifre {
     righe_.fill(0);
     colonne_.fill(0);
     quadri_.fill(0);
+    cifre_.fill(0);
     conta_ = {};
   }
 
@@ -65,47 +65,63 @@ class Cifre {
   std::uint16_t righe(int v) const { return righe_[v]; }
   std::uint16_t colonne(int v) const { return colonne_[v]; }
   std::uint16_t quadri(int v) const { return quadri_[v]; }
+  // The values zone z holds, as bits 1..9.
+  std::uint16_t cifre(int z) const { return cifre_[z]; }
+  // Cells with a value (any character).
+  int piene() const {
+    int vuote = 0;
+    for (int r = 0; r < 9; ++r) vuote += ContaBit(vuote_[r]);
+    return kCelle - vuote;
+  }
+  // Every row, column and box holds the nine digits: the grid is a solution.
+  bool risolta() const {
+    for (std::uint16_t z : cifre_)
+      if (z != 0x3FE) return false;
+    return true;
+  }
 
  private:
   static int Numero(char d) { return d >= '1' && d <= '9' ? d - '0' : 0; }
 
-  void togli(int c) {
-    const int r = c / 9, k = c % 9, b = 3 * (r / 3) + k / 3;
-    if (v_[c] == 0) {
-      vuote_[r] &= static_cast<std::uint16_t>(~(1u << k));
-      vuote_[9 + k] &= static_cast<std::uint16_t>(~(1u << r));
-      vuote_[18 + b] &= static_cast<std::uint16_t>(~(1u << (3 * (r % 3) + k % 3)));
-      return;
-    }
-    const int v = Numero(v_[c]);
-    if (v == 0) return;
-    if (--conta_[v][r] == 0) righe_[v] &= static_cast<std::uint16_t>(~(1u << r));
-    if (--conta_[v][9 + k] == 0) colonne_[v] &= static_cast<std::uint16_t>(~(1u << k));
-    if (--conta_[v][18 + b] == 0) quadri_[v] &= static_cast<std::uint16_t>(~(1u << b));
-  }
+  // Cell c leaves the masks (as empty, or as its value); metti puts it back.
+  void togli(int c) { conta(c, false); }
+  void metti(int c) { conta(c, true); }
 
-  void metti(int c) {
-    const int r = c / 9, k = c % 9, b = 3 * (r / 3) + k / 3;
+  void conta(int c, bool entra) {
+    const PostoCella& p = PostiCella(c);
     if (v_[c] == 0) {
-      vuote_[r] |= static_cast<std::uint16_t>(1u << k);
-      vuote_[9 + k] |= static_cast<std::uint16_t>(1u << r);
-      vuote_[18 + b] |= static_cast<std::uint16_t>(1u << (3 * (r % 3) + k % 3));
+      for (int i = 0; i < 3; ++i) {
+        const auto bit = static_cast<std::uint16_t>(1u << p.posizione[i]);
+        vuote_[p.zona[i]] =
+            static_cast<std::uint16_t>(entra ? vuote_[p.zona[i]] | bit : vuote_[p.zona[i]] & ~bit);
+      }
       return;
     }
     const int v = Numero(v_[c]);
     if (v == 0) return;
-    ++conta_[v][r];
-    ++conta_[v][9 + k];
-    ++conta_[v][18 + b];
-    righe_[v] |= static_cast<std::uint16_t>(1u << r);
-    colonne_[v] |= static_cast<std::uint16_t>(1u << k);
-    quadri_[v] |= static_cast<std::uint16_t>(1u << b);
+    // Row r, column k and box b of the cell are bit r, k and b of the value's masks.
+    std::uint16_t* maschere[3] = {&righe_[v], &colonne_[v], &quadri_[v]};
+    const int indici[3] = {p.zona[0], p.zona[1] - 9, p.zona[2] - 18};
+    for (int i = 0; i < 3; ++i) {
+      std::uint8_t& n = conta_[v][p.zona[i]];
+      const auto bit = static_cast<std::uint16_t>(1u << indici[i]);
+      const auto cifra = static_cast<std::uint16_t>(1u << v);
+      if (entra) {
+        if (n++ != 0) continue;
+        *maschere[i] |= bit;
+        cifre_[p.zona[i]] |= cifra;
+      } else if (--n == 0) {
+        *maschere[i] &= static_cast<std::uint16_t>(~bit);
+        cifre_[p.zona[i]] &= static_cast<std::uint16_t>(~cifra);
+      }
+    }
   }
 
   std::array<char, kCelle> v_{};
   std::array<std::uint16_t, kZone> vuote_{};
   std::uint32_t unaVuota_ = 0;
   std::array<std::uint16_t, 10> righe_{}, colonne_{}, quadri_{};
+  std::array<std::uint16_t, kZone> cifre_{};
   std::array<std::array<std::uint8_t, kZone>, 10> conta_{};
 };
 

@@ -72,14 +72,10 @@ void Ripristina(Gioco& g) {
         if (!pezzo.empty() && CellaValida(k)) g.Can.set(k, Incornicia(pezzo));
       }
     }
-    const Font carattere{"Courier New", g.DimCandidati, false, false};
-    for (int c = 0; c < kCelle; ++c)
-      if (!g.HaValore(c)) g.f.caN[c].setFont(carattere);
+    // The cells without a value already show in the candidate font: they were emptied above.
   }
 
-  g.Riempite = 0;
-  for (int c = 0; c < kCelle; ++c)
-    if (g.HaValore(c)) ++g.Riempite;
+  g.Riempite = g.Cifra.piene();
 
   if (g.InTentativo) {
     g.NumConsigli = g.ConsigliInizioTentativi;

@@ -54,6 +54,31 @@ inline constexpr int ZonaQuadro(int c) {
 // The j-th cell of zone z; -1 when z or j is out of range.
 int CellaZona(int z, int j);
 
+// Where a cell stands in its three zones: the row, the column and the box, and its position
+// inside each of them (Zona(zona[i])(posizione[i]) is the cell). The masks that the grid and the
+// candidate texts keep per zone are updated through it.
+struct PostoCella {
+  std::array<int, 3> zona;
+  std::array<int, 3> posizione;
+};
+
+namespace detail {
+constexpr std::array<PostoCella, kCelle> CostruisciPosti() {
+  std::array<PostoCella, kCelle> p{};
+  for (int c = 0; c < kCelle; ++c) {
+    const int r = c / 9, k = c % 9;
+    p[c] = {{r, 9 + k, 18 + 3 * (r / 3) + k / 3}, {k, r, 3 * (r % 3) + k % 3}};
+  }
+  return p;
+}
+inline constexpr std::array<PostoCella, kCelle> kPosti = CostruisciPosti();
+}  // namespace detail
+
+// The cell must be in 0..80.
+inline const PostoCella& PostiCella(int c) {
+  return detail::kPosti[c];
+}
+
 // "Aa" for cell 0 .. "Ii" for cell 80; empty for an index outside the grid.
 std::string NomeCasella(int c);
 

@@ -160,13 +160,11 @@ class TestiCandidati {
     const std::uint32_t prima = lunghezza_[c];
     if (prima == dopo) return;
     lunghezza_[c] = dopo;
-    const int r = c / 9, k = c % 9;
-    const int zone[3] = {r, 9 + k, 18 + 3 * (r / 3) + k / 3};
-    const int posizioni[3] = {k, r, 3 * (r % 3) + k % 3};
+    const PostoCella& p = PostiCella(c);
     for (int i = 0; i < 3; ++i) {
-      const auto b = static_cast<std::uint16_t>(1u << posizioni[i]);
-      if (prima >= 2 && prima <= 4) lunghe_[prima - 2][zone[i]] &= static_cast<std::uint16_t>(~b);
-      if (dopo >= 2 && dopo <= 4) lunghe_[dopo - 2][zone[i]] |= b;
+      const auto b = static_cast<std::uint16_t>(1u << p.posizione[i]);
+      if (prima >= 2 && prima <= 4) lunghe_[prima - 2][p.zona[i]] &= static_cast<std::uint16_t>(~b);
+      if (dopo >= 2 && dopo <= 4) lunghe_[dopo - 2][p.zona[i]] |= b;
     }
   }
 
@@ -175,18 +173,11 @@ class TestiCandidati {
     const std::uint16_t cambiati = maschera_[c] ^ m;
     if (cambiati == 0) return;
     maschera_[c] = m;
-    const int r = c / 9, k = c % 9;
-    std::array<std::uint16_t, 10>& riga = posti_[r];
-    std::array<std::uint16_t, 10>& colonna = posti_[9 + k];
-    std::array<std::uint16_t, 10>& quadro = posti_[18 + 3 * (r / 3) + k / 3];
-    const auto inRiga = static_cast<std::uint16_t>(1u << k);
-    const auto inColonna = static_cast<std::uint16_t>(1u << r);
-    const auto inQuadro = static_cast<std::uint16_t>(1u << (3 * (r % 3) + k % 3));
-    for (unsigned d = cambiati; d != 0; d &= d - 1) {
-      const int cifra = std::countr_zero(d);
-      riga[cifra] ^= inRiga;
-      colonna[cifra] ^= inColonna;
-      quadro[cifra] ^= inQuadro;
+    const PostoCella& p = PostiCella(c);
+    for (int i = 0; i < 3; ++i) {
+      std::array<std::uint16_t, 10>& zona = posti_[p.zona[i]];
+      const auto bit = static_cast<std::uint16_t>(1u << p.posizione[i]);
+      for (unsigned d = cambiati; d != 0; d &= d - 1) zona[std::countr_zero(d)] ^= bit;
     }
   }
 

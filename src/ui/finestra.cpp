@@ -156,10 +156,10 @@ void Azzera(Gioco& g) {
   g.SfondoCursore = kBianco;
   f.caN[0].setBackColor(g.SfondoCursore);
 
+  g.Cifra.azzera();
+  g.Can.svuota();
   for (int c = 0; c < kCelle; ++c) {
-    g.Cifra.set(c, 0);
     g.Orig[c] = Origine::Nessuna;
-    g.Can.set(c, "");
     g.Soluzione[c].clear();
     g.SoluzioneTentativi[c].clear();
     g.Esclusa[c] = false;
@@ -314,12 +314,9 @@ bool ScriviSchema(Gioco& g, const std::string& schema) {
   f.voce("mSalva").setEnabled(true);
   f.Gioca.setEnabled(true);
   f.DatIniz.setEnabled(false);
-  for (int c = 0; c < kCelle; ++c) {
-    if (schema[c] == '.' || schema[c] == '0') continue;
-    if (g.HaValore(c)) --g.Riempite;
-    ImpostaValore(g, c, schema[c], Origine::Nera);
-    ++g.Riempite;
-  }
+  for (int c = 0; c < kCelle; ++c)
+    if (schema[c] != '.' && schema[c] != '0') ImpostaValore(g, c, schema[c], Origine::Nera);
+  g.Riempite = g.Cifra.piene();
   f.Fatti.setCaption(std::to_string(g.Riempite));
   return true;
 }

@@ -80,21 +80,6 @@ void PiazzaProvvisoria(Gioco& g, int c, char d) {
   ++g.NumConsigli;
 }
 
-// The last-free-cell rule writes 45 minus the sum of the zone without looking at the cell's
-// column or box, so a "complete" grid is a solution only if every zone holds nine different
-// digits.
-bool GrigliaValida(const Gioco& g) {
-  for (int z = 0; z < kZone; ++z) {
-    unsigned visti = 0;
-    for (int c : Zona()[z]) {
-      const int v = g.Valore(c);
-      if (v == 0 || (visti & (1u << v))) return false;
-      visti |= 1u << v;
-    }
-  }
-  return true;
-}
-
 // Two equal values in one zone: both digits red and the run does not start.
 bool TrovaDoppione(Gioco& g) {
   for (int z = 0; z < kZone; ++z) {
@@ -228,7 +213,10 @@ void Passata1(Gioco& g) {
     if (p == Passo::Niente) {
       if (g.Riempite < kCelle && g.InCreazione) return;
       if (g.Riempite >= kCelle) {
-        if (GrigliaValida(g)) return;
+        // The last-free-cell rule writes 45 minus the sum of the zone without looking at the
+        // cell's column or box, so a "complete" grid is a solution only if every zone holds
+        // nine different digits.
+        if (g.Cifra.risolta()) return;
         if (!g.InTentativo) {
           // Givens without a solution: reported as the error check reports a contradiction.
           SegnalaErrore(g);
@@ -496,9 +484,7 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   }
   f.Sugge0.setValue(true);
   f.voce("mSugge0").setChecked(true);
-  g.Riempite = 0;
-  for (int c = 0; c < kCelle; ++c)
-    if (g.HaValore(c)) ++g.Riempite;
+  g.Riempite = g.Cifra.piene();
   f.Fatti.setCaption(std::to_string(g.Riempite));
   if (g.InCancellazione) return esito;
 

@@ -2,6 +2,7 @@
 // after any sequence of changes they must say exactly what a fresh look at the values says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <random>
 
@@ -83,6 +84,10 @@ TEST(Maschere, MasksFollowEveryChange) {
     unsigned vuote = 0;
     for (int j = 0; j < 9; ++j) vuote |= (cifre[Zona()[z][j]] == 0 ? 1u : 0u) << j;
     EXPECT_EQ(cifre.vuote()[z], vuote) << z;
+    unsigned valori = 0;
+    for (int c : Zona()[z])
+      if (cifre[c] >= '1' && cifre[c] <= '9') valori |= 1u << (cifre[c] - '0');
+    EXPECT_EQ(cifre.cifre(z), valori) << z;
     EXPECT_EQ(cifre.zoneConUnaVuota() >> z & 1, std::popcount(vuote) == 1 ? 1u : 0u) << z;
     for (int d = 1; d <= 9; ++d) {
       unsigned posti = 0;
@@ -93,6 +98,7 @@ TEST(Maschere, MasksFollowEveryChange) {
       EXPECT_EQ(testi.posti(z, d), posti) << z << " " << d;
     }
   }
+  EXPECT_EQ(cifre.piene(), kCelle - static_cast<int>(std::count(cifre.begin(), cifre.end(), 0)));
   int nonCanonici = 0;
   for (int c = 0; c < kCelle; ++c) {
     const std::string& s = testi[c];
