@@ -23,7 +23,7 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   g.Can.setDaMaschera(c, 0);
   Label& l = g.f.caN[c];
   l.setCaption(std::string_view(&v, 1));
-  l.setFont(Font{"MS Sans Serif", g.DimValore, false, false});
+  l.setFont(CarattereValore(g));
   l.setForeColor(ColoreOrigine(g, o));
 }
 
@@ -39,7 +39,7 @@ void SvuotaCella(Gioco& g, int c) {
   g.Orig[c] = Origine::Nessuna;
   Label& l = g.f.caN[c];
   l.setCaption("");
-  l.setFont(Font{"Courier New", g.DimCandidati, false, false});
+  l.setFont(CarattereCandidati(g));
   l.setForeColor(kRosso);
   l.setBackColor(kBianco);
 }

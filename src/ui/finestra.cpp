@@ -239,7 +239,7 @@ void MostraCandidati(Gioco& g) {
   if (!(g.Livello == LivelloConsiglio::Dove || v == ModoVista::Tutti ||
         v == ModoVista::SuDoppiette || v == ModoVista::SuTutti))
     return;
-  const Font carattere{"Courier New", g.DimCandidati, false, false};
+  const Font carattere = CarattereCandidati(g);
   std::string buf;
   for (int i = 0; i < kCelle; ++i) {
     if (g.HaValore(i)) continue;
@@ -287,7 +287,7 @@ void AggiornaPannello(Gioco& g) {
 void mRicMan_Click(Gioco& g) {
   RicalcoloCandidati(g);
   g.f.Sugge1.setValue(true);
-  const Font carattere{"Courier New", g.DimCandidati, false, false};
+  const Font carattere = CarattereCandidati(g);
   for (int i = 0; i < kCelle; ++i) {
     if (g.HaValore(i)) continue;
     Label& l = g.f.caN[i];

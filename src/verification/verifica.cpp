@@ -515,7 +515,7 @@ void AzzeraVerifica(Gioco& g) {
 
 void VerificaSolvibilita(Gioco& g) {
   g.f.Sugge1.setValue(false);
-  const Font carattere{"Courier New", g.DimCandidati, false, false};
+  const Font carattere = CarattereCandidati(g);
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c)) continue;
     Label& l = g.f.caN[c];
