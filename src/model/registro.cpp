@@ -86,19 +86,21 @@ void Ripristina(Gioco& g) {
 
 }  // namespace
 
+std::string RigaValori(const Gioco& g, int r) {
+  std::string riga(9, ' ');
+  for (int j = 0; j < 9; ++j) {
+    const int c = Zona()[r][j];
+    if (g.HaValore(c)) riga[j] = g.Cifra[c];
+  }
+  return riga;
+}
+
 void RegistraStato(Gioco& g) {
   if (!g.CandidatiModificati && g.NumVociTentativi == 0) g.DatiRegistrati = true;
 
-  for (int r = 0; r < 9; ++r) {
-    std::string riga(9, ' ');
-    for (int j = 0; j < 9; ++j) {
-      const int c = Zona()[r][j];
-      if (!g.HaValore(c)) continue;
-      riga[j] = g.Cifra[c];
-      if (g.Orig[c] == Origine::Blu) g.DatiRegistrati = false;
-    }
-    g.RigheDati[r] = std::move(riga);
-  }
+  for (int r = 0; r < 9; ++r) g.RigheDati[r] = RigaValori(g, r);
+  for (int c = 0; c < kCelle; ++c)
+    if (g.HaValore(c) && g.Orig[c] == Origine::Blu) g.DatiRegistrati = false;
   g.RigheUsate = 9;
   if (!g.InGioco) return;
 

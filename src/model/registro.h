@@ -10,6 +10,9 @@
 
 namespace orv {
 
+// Grid row r as the record keeps it: for each cell its value, or a blank.
+std::string RigaValori(const Gioco& g, int r);
+
 // Writes the current game into RigheDati and sets RigheUsate (9, 18 or 27). When the save
 // command is writing (InSalvataggio) and the game carries moves, it asks whether the candidates
 // should go too.

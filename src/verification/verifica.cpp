@@ -48,6 +48,16 @@ std::string TestoValore(const Gioco& g, int c) {
   return g.HaValore(c) ? std::string(1, g.Cifra[c]) : std::string(" ");
 }
 
+// Prints a solution grid into a picture box, one row a line, each entry followed by a blank.
+void StampaGriglia(PictureBox& p, const std::array<std::string, kCelle>& griglia) {
+  p.clear();
+  for (int r = 0; r < 9; ++r) {
+    std::string riga;
+    for (int k = 0; k < 9; ++k) riga += griglia[9 * r + k] + " ";
+    p.print(riga);
+  }
+}
+
 // "##0.00": at least one digit before the point, two after it.
 std::string FormatoSecondi(double s) {
   char buf[32];
@@ -233,17 +243,11 @@ void Passata1(Gioco& g) {
 // Pass 2: the replay with the move search, in the player's priority order. Counts the methods
 // and lists the moves.
 void Passata2(Gioco& g) {
-  struct Memoria {
-    char cifra;
-    Origine orig;
-  };
-  std::array<Memoria, kCelle> prima;
+  const Cifre cifrePrima = g.Cifra;
+  const std::array<Origine, kCelle> originiPrima = g.Orig;
   // The candidate texts go back whole, with their masks.
   const TestiCandidati testiPrima = g.Can;
-  for (int c = 0; c < kCelle; ++c) {
-    prima[c] = {g.Cifra[c], g.Orig[c]};
-    g.f.caN[c].setVisible(false);
-  }
+  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setVisible(false);
   g.Livello = LivelloConsiglio::Dove;
   int totale = g.Riempite;
   // Each replay lists its own moves: a second verification of the same game starts afresh.
@@ -297,9 +301,9 @@ void Passata2(Gioco& g) {
   }
 
   for (int c = 0; c < kCelle; ++c) {
-    const Memoria& m = prima[c];
-    if (m.cifra != 0)
-      ImpostaValore(g, c, m.cifra, m.orig == Origine::Blu ? Origine::Blu : Origine::Nera);
+    if (cifrePrima[c] != 0)
+      ImpostaValore(g, c, cifrePrima[c],
+                    originiPrima[c] == Origine::Blu ? Origine::Blu : Origine::Nera);
     else
       SvuotaCella(g, c);
     if (!g.InCreazione) g.f.caN[c].setVisible(true);
@@ -330,12 +334,7 @@ EsitoVerifica Gioca_Click(Gioco& g) {
 
   // 1. Preparation: the givens are recorded (every value on the grid, moves included).
   if (!g.Ricaricato) {
-    for (int r = 0; r < 9; ++r) {
-      std::string riga;
-      for (int j = 0; j < 9; ++j) riga += TestoValore(g, Zona()[r][j]);
-      g.RigheDati[r] = riga;
-      g.RigheDatiCopia[r] = riga;
-    }
+    for (int r = 0; r < 9; ++r) g.RigheDati[r] = g.RigheDatiCopia[r] = RigaValori(g, r);
     g.DatiRegistrati = true;
     g.RigheUsate = 9;
   }
@@ -430,18 +429,10 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   const bool conTentativi = g.InTentativo;
   if (conTentativi) {
     g.UsoMetodiSalvati = g.UsoMetodiConta;
-    f.APeri.clear();
     // The record of the schema as it was before the run replaces the Flash.
     if (g.RigheUsate == 27) g.RigheDati = g.RigheDatiCopia;
-    for (int r = 0; r < 9; ++r) {
-      std::string riga;
-      for (int k = 0; k < 9; ++k) {
-        const int c = Zona()[r][k];
-        g.SoluzioneTentativi[c] = TestoValore(g, c);
-        riga += g.SoluzioneTentativi[c] + " ";
-      }
-      f.APeri.print(riga);
-    }
+    for (int c = 0; c < kCelle; ++c) g.SoluzioneTentativi[c] = TestoValore(g, c);
+    StampaGriglia(f.APeri, g.SoluzioneTentativi);
     RipristinaFlash(g);
     f.voce("mPerSuCom").setEnabled(true);
   }
@@ -450,20 +441,12 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   f.Sugge1.setValue(false);
   f.voce("mSoluz").setEnabled(true);
 
-  f.Peri.clear();
-  // Without trials there is no trial solution: one left by an earlier run must not be shown.
-  if (g.Tentativi == 0)
+  if (g.Tentativi == 0) {
+    for (int c = 0; c < kCelle; ++c) g.Soluzione[c] = TestoValore(g, c);
+    // Without trials there is no trial solution: one left by an earlier run must not be shown.
     for (auto& s : g.SoluzioneTentativi) s.clear();
-  const bool daTentativi = !g.SoluzioneTentativi[0].empty();
-  for (int r = 0; r < 9; ++r) {
-    std::string riga;
-    for (int k = 0; k < 9; ++k) {
-      const int c = Zona()[r][k];
-      if (g.Tentativi == 0) g.Soluzione[c] = TestoValore(g, c);
-      riga += (daTentativi ? g.SoluzioneTentativi[c] : g.Soluzione[c]) + " ";
-    }
-    f.Peri.print(riga);
   }
+  StampaGriglia(f.Peri, GrigliaSoluzione(g));
 
   for (int c = 0; c < kCelle; ++c)
     if (g.HaValore(c) && g.Orig[c] == Origine::Provvisoria) SvuotaCella(g, c);
@@ -502,6 +485,10 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   }
   AbilitaGioco(g);
   return esito;
+}
+
+const std::array<std::string, kCelle>& GrigliaSoluzione(const Gioco& g) {
+  return g.SoluzioneTentativi[0].empty() ? g.Soluzione : g.SoluzioneTentativi;
 }
 
 void AzzeraVerifica(Gioco& g) {

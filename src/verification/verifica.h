@@ -25,6 +25,10 @@ struct EsitoVerifica {
 // Soluzione / SoluzioneTentativi, pass 2 (the replay with CercaMossa), the rating and the report.
 EsitoVerifica Gioca_Click(Gioco& g);
 
+// The grid the last run recorded as the solution: SoluzioneTentativi when a trial was needed,
+// else Soluzione. Each entry is a digit, or a blank where the run placed nothing.
+const std::array<std::string, kCelle>& GrigliaSoluzione(const Gioco& g);
+
 // Builds the trial table: every candidate of every cell, in cell order.
 void PreparaTentativi(Gioco& g);
 

@@ -73,10 +73,8 @@ std::optional<std::string> LeggiSchema(std::string_view riga, std::string& motiv
 }
 
 std::string Soluzione(const Gioco& g) {
-  const bool daTentativi = !g.SoluzioneTentativi[0].empty();
   std::string s;
-  for (int c = 0; c < kCelle; ++c)
-    s += Trim(daTentativi ? g.SoluzioneTentativi[c] : g.Soluzione[c]);
+  for (const std::string& v : GrigliaSoluzione(g)) s += Trim(v);
   return s;
 }
 
