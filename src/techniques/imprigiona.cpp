@@ -67,42 +67,40 @@ TabellaCandidati TabellaDaPosti(int z, int d, unsigned posti) {
   return t;
 }
 
-constexpr unsigned kRigheQuadro[3] = {0x7, 0x38, 0x1C0};
+// Three consecutive positions of a zone: one box of a line, one row of a box.
+constexpr unsigned kTerzi[3] = {0x7, 0x38, 0x1C0};
+// The positions of one column of a box.
 constexpr unsigned kColonneQuadro[3] = {0x49, 0x92, 0x124};
 
-// Zone position masks for `posti` inside one of `parti`; -1 when they spread over several.
-int UnaParte(unsigned posti, const unsigned (&parti)[3]) {
-  for (int i = 0; i < 3; ++i)
-    if ((posti & ~parti[i]) == 0) return i;
-  return -1;
+// Whether the positions all fall inside one of `parti`.
+bool InUnaParte(unsigned posti, const unsigned (&parti)[3]) {
+  for (unsigned p : parti)
+    if ((posti & ~p) == 0) return true;
+  return false;
 }
 
 // With every text in the program's form each listed digit is one bit of the zone masks: the
 // same search as below, without reading the texts.
 void QuadroImprigionaMaschere(Gioco& g) {
-  const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
   for (int q = 18; q < kZone; ++q) {
-    const int b = q - 18;
     for (int d = 1; d <= 9; ++d) {
       const unsigned posti = g.Can.posti(q, d);
       const int n = ContaBit(posti);
       if (n != 2 && n != 3) continue;
+      const int prima = Zona()[q][std::countr_zero(posti)];
       int linea;
-      unsigned nelQuadro;  // the line's positions that lie in the box
-      if (const int r = UnaParte(posti, kRigheQuadro); r >= 0) {
-        linea = 3 * (b / 3) + r;
-        nelQuadro = 0x7u << (3 * (b % 3));
-      } else if (const int k = UnaParte(posti, kColonneQuadro); k >= 0) {
-        linea = 9 + 3 * (b % 3) + k;
-        nelQuadro = 0x7u << (3 * (b / 3));
-      } else {
+      if (InUnaParte(posti, kTerzi))
+        linea = ZonaRiga(prima);
+      else if (InUnaParte(posti, kColonneQuadro))
+        linea = ZonaColonna(prima);
+      else
         continue;
+      for (unsigned f = g.Can.posti(linea, d) & g.Cifra.vuote()[linea]; f != 0; f &= f - 1) {
+        const int c = Zona()[linea][std::countr_zero(f)];
+        if (ZonaQuadro(c) == q) continue;
+        Togli(g, "PRQ", c, static_cast<char>('0' + d), linea, q, TabellaDaPosti(q, d, posti));
+        return;
       }
-      const unsigned fuori = g.Can.posti(linea, d) & vuote[linea] & ~nelQuadro;
-      if (fuori == 0) continue;
-      const int c = Zona()[linea][std::countr_zero(fuori)];
-      Togli(g, "PRQ", c, static_cast<char>('0' + d), linea, q, TabellaDaPosti(q, d, posti));
-      return;
     }
   }
 }
@@ -111,17 +109,14 @@ void RigaColImprigionaMaschere(Gioco& g) {
   for (int l = 0; l < 18; ++l) {
     for (int d = 1; d <= 9; ++d) {
       const unsigned posti = g.Can.posti(l, d);
-      if (ContaBit(posti) < 2) continue;
-      const int t = UnaParte(posti, kRigheQuadro);
-      if (t < 0) continue;
-      // The box of the line's positions 3t..3t+2, and the box positions that lie on the line.
-      const int b = l < 9 ? 18 + 3 * (l / 3) + t : 18 + 3 * t + (l - 9) / 3;
-      const unsigned sullaLinea = l < 9 ? 0x7u << (3 * (l % 3)) : 0x49u << ((l - 9) % 3);
-      const unsigned fuori = g.Can.posti(b, d) & ~sullaLinea;
-      if (fuori == 0) continue;
-      const int c = Zona()[b][std::countr_zero(fuori)];
-      Togli(g, "PRC", c, static_cast<char>('0' + d), l, b, TabellaDaPosti(l, d, posti));
-      return;
+      if (ContaBit(posti) < 2 || !InUnaParte(posti, kTerzi)) continue;
+      const int b = ZonaQuadro(Zona()[l][std::countr_zero(posti)]);
+      for (unsigned f = g.Can.posti(b, d); f != 0; f &= f - 1) {
+        const int c = Zona()[b][std::countr_zero(f)];
+        if (ZonaRiga(c) == l || ZonaColonna(c) == l) continue;
+        Togli(g, "PRC", c, static_cast<char>('0' + d), l, b, TabellaDaPosti(l, d, posti));
+        return;
+      }
     }
   }
 }
