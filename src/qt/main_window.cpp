@@ -295,6 +295,7 @@ void MainWindow::syncArray(ControlArray<T>& arr, ArrayMirror& am) {
   if constexpr (std::is_same_v<T, Line>) {
     return;
   } else {
+    if (arr.changes() == am.changes && arr.structure() == am.structure) return;
     if (arr.structure() != am.structure) {
       // Members were loaded or unloaded: a pointer kept for a member may now belong to another
       // object, so every member past the first gets a new mirror.
@@ -313,6 +314,7 @@ void MainWindow::syncArray(ControlArray<T>& arr, ArrayMirror& am) {
     }
     for (Mirror& m : am.members)
       if (m.widget && m.control->revision() != m.revision) apply(m);
+    am.changes = arr.changes();
   }
 }
 
@@ -330,7 +332,10 @@ void MainWindow::force(QWidget* w) {
     if (m.widget == w) m.revision = kNever;
   for (ArrayMirror& a : arrays_)
     for (Mirror& m : a.members)
-      if (m.widget == w) m.revision = kNever;
+      if (m.widget == w) {
+        m.revision = kNever;
+        a.changes = kNever;
+      }
 }
 
 void MainWindow::apply(Mirror& m) {

@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
   };
   struct ArrayMirror {
     std::uint64_t structure = kNever;
+    // The array's change count at the last sync: while it stands, no member needs looking at.
+    std::uint64_t changes = kNever;
     std::vector<Mirror> members;
   };
   struct MenuMirror {
