@@ -53,10 +53,7 @@ class TestiCandidati {
     testo[n++] = ' ';
     t_[c].assign(testo, n);
     // The text is in the program's form by construction: nothing needs reading.
-    if (!canonico_[c]) {
-      canonico_[c] = true;
-      --nonCanonici_;
-    }
+    nuovaForma(c, true);
     inizio_[c] = n == 2 ? 2 : 1;
     nuovaLunghezza(c, static_cast<std::uint32_t>(n - 2));
     nuovaMaschera(c, static_cast<std::uint16_t>(m & 0x3FEu));
@@ -143,11 +140,15 @@ class TestiCandidati {
         forma = false;
       }
     }
-    if (canonico_[c] != forma) {
-      canonico_[c] = forma;
-      nonCanonici_ += forma ? -1 : 1;
-    }
+    nuovaForma(c, forma);
     nuovaMaschera(c, m);
+  }
+
+  // Whether the text of c is in the program's form, and the count of those that are not.
+  void nuovaForma(int c, bool forma) {
+    if (canonico_[c] == forma) return;
+    canonico_[c] = forma;
+    nonCanonici_ += forma ? -1 : 1;
   }
 
   // The trimmed length of c is now `dopo`: the single-candidate set and the per-zone lengths.

@@ -20,8 +20,8 @@ namespace {
 
 // For each digit of one zone: how many times the empty cells list it, and the positions of
 // those cells. A text that lists a digit twice counts it twice at one position, so a count of
-// two with a single position is that one cell twice.
-// Only the entries of the digits in `cifre` are ever read, so the tables start unfilled.
+// two with a single position is that one cell twice. Only the entries of the digits in `cifre`
+// are ever read, so the tables start unfilled.
 struct Posizioni {
   std::array<int, 10> conta;
   std::array<std::uint16_t, 10> flag;
@@ -40,9 +40,9 @@ struct Posizioni {
 Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   Posizioni t;
   if (g.Can.tuttiCanonici()) {
-    // Texts in the program's form list each digit once: the counts are the positions, which
-    // the candidate texts keep per zone.
-    // Which digits the empty cells list once, twice, or more often, all digits at a time.
+    // Texts in the program's form list each digit once, so the counts are numbers of cells:
+    // which digits the empty cells list once, twice, or more often, all digits at a time, and
+    // their positions from the masks the candidate texts keep per zone.
     const unsigned vuote = g.Cifra.vuote()[z];
     unsigned una = 0, due = 0, piu = 0;
     for (int j = 0; j < 9; ++j) {

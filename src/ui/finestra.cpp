@@ -25,11 +25,6 @@ void ScaricaOpzioniTentativo(Gioco& g) {
 
 }  // namespace
 
-std::string TestoCandidati(const std::string& can) {
-  std::string t;
-  return std::string(TestoCandidati(Trim(can), t));
-}
-
 std::string_view TestoCandidati(std::string_view ridotto, std::string& buf) {
   if (ridotto.size() <= 5) return ridotto;
   buf.assign(ridotto.data(), 5);
@@ -288,10 +283,11 @@ void mRicMan_Click(Gioco& g) {
   RicalcoloCandidati(g);
   g.f.Sugge1.setValue(true);
   const Font carattere = CarattereCandidati(g);
+  std::string buf;
   for (int i = 0; i < kCelle; ++i) {
     if (g.HaValore(i)) continue;
     Label& l = g.f.caN[i];
-    l.setCaption(TestoCandidati(g.Can[i]));
+    l.setCaption(TestoCandidati(g.Can.ridotto(i), buf));
     l.setFont(carattere);
     l.setForeColor(kRosso);
   }

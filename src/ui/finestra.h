@@ -27,10 +27,8 @@ void PulisciCaselle(Gioco& g);
 void ProntoConsigli(Gioco& g);
 void AggiornaPannello(Gioco& g);
 
-// A candidate text as a cell shows it: trimmed, and after five candidates a blank so that the
-// rest goes to the second line.
-std::string TestoCandidati(const std::string& can);
-// The same for a text already trimmed; the result may live in `buf`.
+// A candidate text, already trimmed, as a cell shows it: after five candidates a blank so that
+// the rest goes to the second line. The result may live in `buf`.
 std::string_view TestoCandidati(std::string_view ridotto, std::string& buf);
 
 // The window as "Dati Iniziali" and the typed digits leave it: every cell visible, each digit of
