@@ -1,5 +1,5 @@
 // `orvento-cli verifica`: the verification run of "Gioca" over whole collections of puzzles, one
-// per line, each on a fresh game with a silent platform.
+// per line, in one window reset between puzzles, with a silent platform.
 #include "verification/verifica_cli.h"
 
 #include <chrono>
@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 #include "model/celle.h"
@@ -53,23 +52,14 @@ std::string_view SenzaSpazi(std::string_view s) {
   return s;
 }
 
-// 81 characters, digits 1..9 and '.' or '0' for an empty cell; nothing when malformed.
-std::optional<std::string> LeggiSchema(std::string_view riga, std::string& motivo) {
-  if (riga.size() != kCelle) {
-    motivo = std::to_string(riga.size()) + " caratteri invece di 81";
-    return std::nullopt;
-  }
-  std::string schema(riga);
-  for (std::size_t i = 0; i < schema.size(); ++i) {
-    const char ch = schema[i];
-    if (ch == '0')
-      schema[i] = '.';
-    else if (ch != '.' && (ch < '1' || ch > '9')) {
-      motivo = "carattere non valido in posizione " + std::to_string(i + 1);
-      return std::nullopt;
-    }
-  }
-  return schema;
+// Why a line is no puzzle (81 characters, digits 1..9 and '.' or '0' for an empty cell); empty
+// when it is one.
+std::string MotivoRigaNonValida(std::string_view riga) {
+  if (riga.size() != kCelle) return std::to_string(riga.size()) + " caratteri invece di 81";
+  for (std::size_t i = 0; i < riga.size(); ++i)
+    if (riga[i] != '.' && (riga[i] < '0' || riga[i] > '9'))
+      return "carattere non valido in posizione " + std::to_string(i + 1);
+  return {};
 }
 
 std::string Soluzione(const Gioco& g) {
@@ -103,13 +93,12 @@ struct Banco {
 };
 
 // Verifies one puzzle and prints it; true when it verified.
-bool VerificaSchema(Banco& banco, const std::string& riga, const std::string& schema,
-                    const Opzioni& o, std::ostream& out) {
+bool VerificaSchema(Banco& banco, const std::string& riga, const Opzioni& o, std::ostream& out) {
   PiattaformaBatch& piattaforma = banco.piattaforma;
   std::unique_ptr<Gioco>& g = banco.g;
   if (banco.usato) Azzera(*g);
   banco.usato = true;
-  ScriviSchema(*g, schema);
+  ScriviSchema(*g, riga);
   const EsitoVerifica esito = Gioca_Click(*g);
   const bool riuscita = esito.tipo == EsitoVerifica::Tipo::Riuscita;
 
@@ -177,14 +166,13 @@ int ComandoVerifica(const std::vector<std::string>& args, std::ostream& out, std
     for (int numero = 1; std::getline(*in, testo); ++numero) {
       const std::string_view riga = SenzaSpazi(testo);
       if (riga.empty()) continue;
-      std::string motivo;
-      const std::optional<std::string> schema = LeggiSchema(riga, motivo);
-      if (!schema) {
+      const std::string motivo = MotivoRigaNonValida(riga);
+      if (!motivo.empty()) {
         err << nome << ':' << numero << ": riga non valida (" << motivo << ")\n";
         tutteVerificate = false;
         continue;
       }
-      if (!VerificaSchema(banco, std::string(riga), *schema, o, out)) tutteVerificate = false;
+      if (!VerificaSchema(banco, std::string(riga), o, out)) tutteVerificate = false;
     }
     if (in->bad()) {
       err << "orvento-cli: errore di lettura in " << nome << '\n';
