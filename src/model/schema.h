@@ -102,7 +102,6 @@ inline std::string_view Trim(std::string_view s) {
 
 // Candidate helpers on a text such as " 1357 ".
 inline constexpr const char* kTuttiCandidati = " 123456789 ";
-inline constexpr const char* kSenzaCandidati = "  ";
 // Removes the first occurrence of d; the text is unchanged when d is absent.
 void TogliCandidato(std::string& can, char d);
 // Length of the text trimmed of its blanks.
