@@ -9,10 +9,10 @@ namespace orv {
 void TogliPresenti(Gioco& g, int c, int z) {
   if (!CellaValida(c) || !ZonaValida(z)) return;
   for (int j = 0; j < 9; ++j) {
-    if (NumCandidati(g.Can[c]) == 1) return;
+    if (g.Can.ridotto(c).size() == 1) return;
     int k = Zona()[z][j];
     if (g.HaValore(k)) g.Can.togli(c, g.Cifra[k]);
-    if (NumCandidati(g.Can[c]) == 1) return;
+    if (g.Can.ridotto(c).size() == 1) return;
   }
 }
 
@@ -23,8 +23,8 @@ void RicalcoloCandidati(Gioco& g) {
       continue;
     }
     const PostoCella& p = PostiCella(c);
-    const unsigned viste = g.Cifra.cifre(p.zona[0]) | g.Cifra.cifre(p.zona[1]) |
-                           g.Cifra.cifre(p.zona[2]);
+    const unsigned viste =
+        g.Cifra.cifre(p.zona[0]) | g.Cifra.cifre(p.zona[1]) | g.Cifra.cifre(p.zona[2]);
     if (viste != 0x3FE) {
       g.Can.setDaMaschera(c, static_cast<std::uint16_t>(0x3FE & ~viste));
       continue;
@@ -58,7 +58,7 @@ void ControlloErrori(Gioco& g, int c, char v) {
       const int k = Zona()[z][std::countr_zero(posti)];
       if (!g.Can.ha(k, v)) continue;
       g.Can.togli(k, v);
-      std::string_view resto = Trim(g.Can[k]);
+      std::string_view resto = g.Can.ridotto(k);
       if (resto.empty()) {
         g.NessunErrore = false;
         if (!g.InTentativo) SegnalaErrore(g);

@@ -31,6 +31,8 @@ class Cifre {
     togli(c);
     v_[c] = v;
     metti(c);
+    const std::uint64_t t = NuovoTimbro();
+    for (int z : PostiCella(c).zona) timbri_[z] = t;
     if (eraVuota != (v == 0)) {
       for (int z : PostiCella(c).zona) {
         const unsigned m = vuote_[z];
@@ -54,6 +56,7 @@ class Cifre {
     quadri_.fill(0);
     cifre_.fill(0);
     conta_ = {};
+    timbri_.fill(NuovoTimbro());
   }
 
   // Per zone, bit j set when cell Zona(z)(j) is empty.
@@ -67,6 +70,8 @@ class Cifre {
   std::uint16_t quadri(int v) const { return quadri_[v]; }
   // The values zone z holds, as bits 1..9.
   std::uint16_t cifre(int z) const { return cifre_[z]; }
+  // The stamp of zone z's values: it moves at every change of one of them.
+  std::uint64_t timbro(int z) const { return timbri_[z]; }
   // Cells with a value (any character).
   int piene() const {
     int vuote = 0;
@@ -123,6 +128,7 @@ class Cifre {
   std::array<std::uint16_t, 10> righe_{}, colonne_{}, quadri_{};
   std::array<std::uint16_t, kZone> cifre_{};
   std::array<std::array<std::uint8_t, kZone>, 10> conta_{};
+  std::array<std::uint64_t, kZone> timbri_{};
 };
 
 }  // namespace orv

@@ -50,6 +50,15 @@ inline constexpr int kRigheUsoMetodi = 21;
 inline constexpr int kVociPriorita = 21;
 inline constexpr int kNessunaCella = 99;
 
+// The zones where one zone-by-zone search found nothing, by the stamps their values and texts
+// had then (see NuovoTimbro).
+struct ZoneSenzaEsito {
+  std::array<std::uint64_t, kZone> valori{};
+  std::array<std::uint64_t, kZone> testi{};
+};
+// The searches that remember them: a method, a group size and search or apply mode.
+inline constexpr int kRicercheZona = 18;
+
 struct Gioco {
   explicit Gioco(Platform& platform) : platform(platform) {}
   Gioco(const Gioco&) = delete;
@@ -134,6 +143,7 @@ struct Gioco {
   int ValoreIniziale = 0;
   int ValoreFinale = 0;
   std::array<bool, kCelle> Esclusa{};
+  std::array<ZoneSenzaEsito, kRicercheZona> SenzaEsito{};
 
   // --- Play -----------------------------------------------------------------------------
   std::string UltimaModifica;

@@ -126,7 +126,7 @@ void RegistraStato(Gioco& g) {
       if (g.HaValore(c))
         riga += ' ';
       else
-        riga += Trim(g.Can[c]);
+        riga += g.Can.ridotto(c);
       riga += ',';
     }
     g.RigheDati[r] = std::move(riga);

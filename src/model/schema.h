@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -79,13 +80,31 @@ inline const PostoCella& PostiCella(int c) {
   return detail::kPosti[c];
 }
 
+// A number never handed out before. The grid and the candidate texts stamp each zone at every
+// change, so a stamp names what a zone holds, in copies of the board too: the searches remember
+// the stamps of the zones where they found nothing, and skip them while the stamps stay.
+inline std::uint64_t NuovoTimbro() {
+  static std::uint64_t ultimo = 0;
+  return ++ultimo;
+}
+
 // "Aa" for cell 0 .. "Ii" for cell 80; empty for an index outside the grid.
 std::string NomeCasella(int c);
 
+namespace detail {
+inline constexpr auto kBitDi = [] {
+  std::array<std::uint8_t, 1024> t{};
+  for (unsigned i = 1; i < t.size(); ++i) t[i] = static_cast<std::uint8_t>(t[i / 2] + (i & 1));
+  return t;
+}();
+}  // namespace detail
+
 // Bits set in a 16-bit mask. The portable build has no popcount instruction, and the library
-// call it falls back on cost a tenth of a verification run.
+// call it falls back on cost a tenth of a verification run; the masks of digits and of zone
+// positions have ten bits at most, and a table answers for them.
 inline constexpr int ContaBit(unsigned m) {
   m &= 0xFFFFu;
+  if (m < detail::kBitDi.size()) return detail::kBitDi[m];
   m = m - ((m >> 1) & 0x5555u);
   m = (m & 0x3333u) + ((m >> 2) & 0x3333u);
   m = (m + (m >> 4)) & 0x0F0Fu;

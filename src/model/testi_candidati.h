@@ -29,34 +29,41 @@ class TestiCandidati {
  public:
   TestiCandidati() { svuota(); }
 
-  const std::string& operator[](int c) const { return t_[c]; }
-  auto begin() const { return t_.begin(); }
-  auto end() const { return t_.end(); }
+  const std::string& operator[](int c) const {
+    if (scaduto_[c]) scrivi(c);
+    return t_[c];
+  }
+  auto begin() const { return testi().begin(); }
+  auto end() const { return testi().end(); }
   static constexpr std::size_t size() { return kCelle; }
-  bool operator==(const TestiCandidati& o) const { return t_ == o.t_; }
-  bool operator==(const std::array<std::string, kCelle>& o) const { return t_ == o; }
-  const std::array<std::string, kCelle>& testi() const { return t_; }
+  bool operator==(const TestiCandidati& o) const { return testi() == o.testi(); }
+  bool operator==(const std::array<std::string, kCelle>& o) const { return testi() == o; }
+  const std::array<std::string, kCelle>& testi() const {
+    for (int c = 0; c < kCelle; ++c)
+      if (scaduto_[c]) scrivi(c);
+    return t_;
+  }
 
   void set(int c, std::string_view t) {
     if (!CellaValida(c)) return;
     t_[c].assign(t.data(), t.size());
+    scaduto_[c] = false;
     aggiorna(c);
+    timbra(c);
   }
   // The text of the digits of `m` (bits 1..9) in the program's form: " 1357 ", or "  " for none.
   void setDaMaschera(int c, std::uint16_t m) {
     if (!CellaValida(c)) return;
-    char testo[11];
-    std::size_t n = 0;
-    testo[n++] = ' ';
-    for (unsigned r = m & 0x3FEu; r != 0; r &= r - 1)
-      testo[n++] = static_cast<char>('0' + std::countr_zero(r));
-    testo[n++] = ' ';
-    t_[c].assign(testo, n);
-    // The text is in the program's form by construction: nothing needs reading.
+    // The text is in the program's form by construction: nothing needs reading, and it is
+    // written out only when somebody reads it.
+    const auto cifre = static_cast<std::uint16_t>(m & 0x3FEu);
+    const auto n = static_cast<std::uint32_t>(ContaBit(cifre));
     nuovaForma(c, true);
-    inizio_[c] = n == 2 ? 2 : 1;
-    nuovaLunghezza(c, static_cast<std::uint32_t>(n - 2));
-    nuovaMaschera(c, static_cast<std::uint16_t>(m & 0x3FEu));
+    scaduto_[c] = true;
+    inizio_[c] = n == 0 ? 2 : 1;
+    nuovaLunghezza(c, n);
+    nuovaMaschera(c, cifre);
+    timbra(c);
   }
   TestiCandidati& operator=(const std::array<std::string, kCelle>& a) {
     for (int c = 0; c < kCelle; ++c) set(c, a[c]);
@@ -65,24 +72,32 @@ class TestiCandidati {
   // Removes the first occurrence of d; nothing changes when d is absent.
   void togli(int c, char d) {
     if (!CellaValida(c)) return;
+    if (canonico_[c] && d >= '1' && d <= '9') {
+      // A digit out of a text in the program's form leaves one in that form: " 13 " gives
+      // " 3 ", " 3 " gives "  ". Nothing needs reading again, and the text is written out only
+      // when somebody reads it.
+      const auto bit = static_cast<std::uint16_t>(1u << (d - '0'));
+      if (!(maschera_[c] & bit)) return;
+      scaduto_[c] = true;
+      const std::uint32_t lunghezza = lunghezza_[c] - 1;
+      if (lunghezza == 0) inizio_[c] = 2;
+      nuovaLunghezza(c, lunghezza);
+      nuovaMaschera(c, static_cast<std::uint16_t>(maschera_[c] & ~bit));
+      timbra(c);
+      return;
+    }
+    if (scaduto_[c]) scrivi(c);
     std::string& t = t_[c];
     const std::size_t p = t.find(d);
     if (p == std::string::npos) return;
     t.erase(p, 1);
-    if (canonico_[c] && d >= '1' && d <= '9') {
-      // A digit out of a text in the program's form leaves one in that form: " 13 " gives
-      // " 3 ", " 3 " gives "  ". Nothing needs reading again.
-      const std::uint32_t lunghezza = lunghezza_[c] - 1;
-      if (lunghezza == 0) inizio_[c] = 2;
-      nuovaLunghezza(c, lunghezza);
-      nuovaMaschera(c, static_cast<std::uint16_t>(maschera_[c] & ~(1u << (d - '0'))));
-      return;
-    }
+    timbra(c);
     aggiorna(c);
   }
   // Every text empty.
   void svuota() {
     for (std::string& t : t_) t.clear();
+    scaduto_.fill(false);
     soli_.fill(0);
     inizio_.fill(0);
     lunghezza_.fill(0);
@@ -91,12 +106,19 @@ class TestiCandidati {
     for (auto& z : posti_) z.fill(0);
     canonico_.fill(true);
     nonCanonici_ = 0;
+    timbri_.fill(NuovoTimbro());
   }
 
   std::uint16_t maschera(int c) const { return maschera_[c]; }
   // The text of c trimmed of its blanks.
   std::string_view ridotto(int c) const {
+    if (scaduto_[c]) return CifreDellaMaschera(maschera_[c]);
     return std::string_view(t_[c].data() + inizio_[c], lunghezza_[c]);
+  }
+  // The length of the whole text, blanks included.
+  std::size_t dimensione(int c) const {
+    if (scaduto_[c]) return inizio_[c] == 0 ? 0 : lunghezza_[c] + 2;
+    return t_[c].size();
   }
   // The positions of zone z whose trimmed text is n characters long, for n = 2, 3, 4 (0 for any
   // other n): the subset searches skip the zones that have too few.
@@ -109,6 +131,8 @@ class TestiCandidati {
       if (soli_[w] != 0) return 64 * w + std::countr_zero(soli_[w]);
     return -1;
   }
+  // The stamp of zone z's texts: it moves at every change of one of them.
+  std::uint64_t timbro(int z) const { return timbri_[z]; }
   std::uint16_t posti(int z, int d) const { return posti_[z][d]; }
   bool canonico(int c) const { return canonico_[c]; }
   // True when every text is in the program's form.
@@ -120,6 +144,42 @@ class TestiCandidati {
   }
 
  private:
+  // The digits of a mask (bits 1..9) in ascending order, as text.
+  static std::string_view CifreDellaMaschera(std::uint16_t m) {
+    static constexpr auto kTesti = [] {
+      std::array<std::array<char, 10>, 512> t{};
+      for (unsigned i = 0; i < 512; ++i) {
+        int n = 0;
+        for (int d = 1; d <= 9; ++d)
+          if (i >> (d - 1) & 1) t[i][n++] = static_cast<char>('0' + d);
+        t[i][9] = static_cast<char>(n);
+      }
+      return t;
+    }();
+    const auto& t = kTesti[m >> 1 & 0x1FF];
+    return std::string_view(t.data(), static_cast<std::size_t>(t[9]));
+  }
+
+  // Writes out the text of c from its mask: "" when it was never computed (inizio_ 0).
+  void scrivi(int c) const {
+    scaduto_[c] = false;
+    if (inizio_[c] == 0) {
+      t_[c].clear();
+      return;
+    }
+    char testo[11];
+    std::size_t n = 0;
+    testo[n++] = ' ';
+    for (char d : CifreDellaMaschera(maschera_[c])) testo[n++] = d;
+    testo[n++] = ' ';
+    t_[c].assign(testo, n);
+  }
+
+  void timbra(int c) {
+    const std::uint64_t t = NuovoTimbro();
+    for (int z : PostiCella(c).zona) timbri_[z] = t;
+  }
+
   void aggiorna(int c) {
     const std::string& t = t_[c];
     const std::string_view ridotto = Trim(t);
@@ -182,7 +242,10 @@ class TestiCandidati {
     }
   }
 
-  std::array<std::string, kCelle> t_;
+  // A text whose flag in scaduto_ is set is in the program's form and has not been written out
+  // since its digits changed: its masks say what it is.
+  mutable std::array<std::string, kCelle> t_;
+  mutable std::array<bool, kCelle> scaduto_{};
   std::array<std::uint16_t, kCelle> maschera_{};
   std::array<std::array<std::uint16_t, 10>, kZone> posti_{};
   std::array<bool, kCelle> canonico_{};
@@ -190,6 +253,7 @@ class TestiCandidati {
   std::array<std::uint32_t, kCelle> inizio_{}, lunghezza_{};
   std::array<std::array<std::uint16_t, kZone>, 3> lunghe_{};
   int nonCanonici_ = 0;
+  std::array<std::uint64_t, kZone> timbri_{};
 };
 
 }  // namespace orv

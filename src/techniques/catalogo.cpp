@@ -25,7 +25,7 @@ void PassoCasellaSola(Gioco& g) {
   if (!c) return;
   MossaTrovata& m = g.Mossa;
   m.CodiceMetodo = "CFC";
-  m.ValoreMossa = std::string(Trim(g.Can[*c]));
+  m.ValoreMossa = std::string(g.Can.ridotto(*c));
   m.CasellaMossa = c;
   m.ZonaMossa.reset();
   m.DaTogliere.clear();

@@ -14,6 +14,7 @@
 #include "model/celle.h"
 #include "techniques/caselle_testo.h"
 #include "techniques/tecniche.h"
+#include "techniques/zone_senza_esito.h"
 
 namespace orv {
 namespace {
@@ -173,7 +174,7 @@ bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
   int bersaglio = -1;
   for (int j = 0; j < 9 && bersaglio < 0; ++j) {
     const int c = Zona()[z][j];
-    if ((flag >> j & 1) && NumCandidati(g.Can[c]) > N) bersaglio = c;
+    if ((flag >> j & 1) && g.Can.ridotto(c).size() > static_cast<std::size_t>(N)) bersaglio = c;
   }
   if (bersaglio < 0) return false;
 
@@ -239,7 +240,9 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
 
 void Nascosti(Gioco& g, int n) {
   if (n < 1 || n > 4) return;
+  MemoriaZone memoria(g, RicercaZona::Nascosti, n);
   for (int z = 0; z < kZone; ++z) {
+    if (memoria.gia(z)) continue;
     const std::array<int, 9>& zona = Zona()[z];
     const Posizioni t = TabellaPosizioni(g, z, n);
     ElencoCoppie ec;
@@ -250,7 +253,7 @@ void Nascosti(Gioco& g, int n) {
       if (k == 1) {
         const int c = zona[t.Posizione(d, 0)];
         // A cell whose only candidate is d is a single-candidate cell, not a hidden single.
-        if (g.Can[c].size() <= 3) continue;
+        if (g.Can.dimensione(c) <= 3) continue;
         const char cifra = static_cast<char>('0' + d);
         if (!g.SoloRicerca) {
           PiazzaNascosto(g, c, cifra);
@@ -276,6 +279,7 @@ void Nascosti(Gioco& g, int n) {
     } else if (CoppieNascoste(g, z, ec)) {
       return;
     }
+    memoria.nulla(z);
   }
 }
 

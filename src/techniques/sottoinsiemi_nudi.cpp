@@ -10,6 +10,7 @@
 
 #include "techniques/caselle_testo.h"
 #include "techniques/tecniche.h"
+#include "techniques/zone_senza_esito.h"
 
 namespace orv {
 namespace {
@@ -247,31 +248,79 @@ bool PrimaCoppia(const TestiZona& t, Gruppo& gr) {
   return false;
 }
 
+// Naked pairs (n = 2) or triples (n = 3) of zone z. True when the call is over.
+bool ZonaNudi(Gioco& g, int z, int n) {
+  const TestiZona t = TestiDellaZona(g, z);
+  if (n == 2) {
+    // Only the first pair of the zone is tried.
+    Gruppo gr;
+    return PrimaCoppia(t, gr) && Elimina(g, z, t, gr, Metodo::CPN);
+  }
+  Coppie coppie;
+  RaccogliCoppie(t, coppie);
+  const Elenco e = ElencoGruppi(g, z, t, coppie, 3);
+  return e.n >= 3 && TreCandidati(g, z, t, e);
+}
+
+// 3 for 3 (n = 3), 4 for 4 (n = 4) or the pure quads (n = 5) of zone z. True when the call is
+// over.
+bool ZonaTerneQuaterne(Gioco& g, int z, int n) {
+  const TestiZona t = TestiDellaZona(g, z);
+  if (n == 3) {
+    // Pure triples: only the first of the zone is tried.
+    for (int j = 0; j < 7; ++j) {
+      if (t[j].size() != 3) continue;
+      for (int j2 = j + 1; j2 < 8; ++j2) {
+        if (t[j2] != t[j]) continue;
+        for (int j3 = j2 + 1; j3 < 9; ++j3) {
+          if (t[j3] != t[j]) continue;
+          return Elimina(g, z, t, Gruppo{{j, j2, j3, 0}, 3, t[j]}, Metodo::TRN);
+        }
+      }
+    }
+    return false;
+  }
+  if (n == 4) {
+    Coppie coppie;
+    RaccogliCoppie(t, coppie);
+    const Elenco e = ElencoGruppi(g, z, t, coppie, 4);
+    return e.n >= 4 && QuattroCandidati(g, z, t, e);
+  }
+  // Pure quads: every one of the zone is tried until one removes something.
+  for (int j = 0; j < 6; ++j) {
+    if (t[j].size() != 4) continue;
+    for (int j2 = j + 1; j2 < 7; ++j2) {
+      if (t[j2] != t[j]) continue;
+      for (int j3 = j2 + 1; j3 < 8; ++j3) {
+        if (t[j3] != t[j]) continue;
+        for (int j4 = j3 + 1; j4 < 9; ++j4) {
+          if (t[j4] != t[j]) continue;
+          if (Elimina(g, z, t, Gruppo{{j, j2, j3, j4}, 4, t[j]}, Metodo::QUA)) return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void CandidatiCaselle(Gioco& g, int n) {
   if (n != 2 && n != 3) return;
+  MemoriaZone memoria(g, RicercaZona::Nudi, n);
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
     const unsigned due = g.Can.conLunghezza(z, 2);
     if (ContaBit(n == 2 ? due : due | g.Can.conLunghezza(z, 3)) < n) continue;
-    const TestiZona t = TestiDellaZona(g, z);
-    if (n == 2) {
-      // Only the first pair of the zone is tried.
-      Gruppo gr;
-      if (PrimaCoppia(t, gr) && Elimina(g, z, t, gr, Metodo::CPN)) return;
-      continue;
-    }
-    Coppie coppie;
-    RaccogliCoppie(t, coppie);
-    const Elenco e = ElencoGruppi(g, z, t, coppie, 3);
-    if (e.n < 3) continue;
-    if (TreCandidati(g, z, t, e)) return;
+    if (memoria.gia(z)) continue;
+    if (ZonaNudi(g, z, n)) return;
+    memoria.nulla(z);
   }
 }
 
 void TerneQuaterne(Gioco& g, int n) {
   if (n < 3 || n > 5) return;
+  MemoriaZone memoria(g, RicercaZona::TerneQuaterne, n);
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
     const unsigned lunghe =
@@ -279,45 +328,9 @@ void TerneQuaterne(Gioco& g, int n) {
         : n == 4 ? g.Can.conLunghezza(z, 2) | g.Can.conLunghezza(z, 3) | g.Can.conLunghezza(z, 4)
                  : g.Can.conLunghezza(z, 4);
     if (ContaBit(lunghe) < (n == 3 ? 3 : 4)) continue;
-    const TestiZona t = TestiDellaZona(g, z);
-    if (n == 3) {
-      // Pure triples: only the first of the zone is tried.
-      bool provata = false;
-      for (int j = 0; j < 7 && !provata; ++j) {
-        if (t[j].size() != 3) continue;
-        for (int j2 = j + 1; j2 < 8 && !provata; ++j2) {
-          if (t[j2] != t[j]) continue;
-          for (int j3 = j2 + 1; j3 < 9 && !provata; ++j3) {
-            if (t[j3] != t[j]) continue;
-            provata = true;
-            if (Elimina(g, z, t, Gruppo{{j, j2, j3, 0}, 3, t[j]}, Metodo::TRN)) return;
-          }
-        }
-      }
-      continue;
-    }
-    if (n == 4) {
-      Coppie coppie;
-      RaccogliCoppie(t, coppie);
-      const Elenco e = ElencoGruppi(g, z, t, coppie, 4);
-      if (e.n < 4) continue;
-      if (QuattroCandidati(g, z, t, e)) return;
-      continue;
-    }
-    // Pure quads: every one of the zone is tried until one removes something.
-    for (int j = 0; j < 6; ++j) {
-      if (t[j].size() != 4) continue;
-      for (int j2 = j + 1; j2 < 7; ++j2) {
-        if (t[j2] != t[j]) continue;
-        for (int j3 = j2 + 1; j3 < 8; ++j3) {
-          if (t[j3] != t[j]) continue;
-          for (int j4 = j3 + 1; j4 < 9; ++j4) {
-            if (t[j4] != t[j]) continue;
-            if (Elimina(g, z, t, Gruppo{{j, j2, j3, j4}, 4, t[j]}, Metodo::QUA)) return;
-          }
-        }
-      }
-    }
+    if (memoria.gia(z)) continue;
+    if (ZonaTerneQuaterne(g, z, n)) return;
+    memoria.nulla(z);
   }
 }
 

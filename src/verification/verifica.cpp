@@ -139,7 +139,7 @@ Passo Iterazione(Gioco& g) {
 
   if (g.CandidatiPronti) {
     if (const int c = g.Can.primoSolo(); c >= 0) {
-      const char d = Trim(g.Can[c])[0];
+      const char d = g.Can.ridotto(c)[0];
       PiazzaProvvisoria(g, c, d);
       ControlloErrori(g, c, d);
     }
@@ -317,7 +317,7 @@ void PreparaTentativi(Gioco& g) {
   g.ElencoTentativi.fill(VoceTentativo{});
   g.NumVociTentativi = 0;
   for (int c = 0; c < kCelle; ++c) {
-    for (char d : Trim(g.Can[c])) {
+    for (char d : g.Can.ridotto(c)) {
       if (g.NumVociTentativi + 1 >= kVociTentativi) break;
       ++g.NumVociTentativi;
       g.ElencoTentativi[g.NumVociTentativi] = {c, d, -1};
