@@ -71,21 +71,18 @@ void DisponiGriglia(Gioco& g) {
     for (int i = f.cM.upperBound() - 1; i >= 1; --i) f.cM.unload(i);
   f.surface.clear();
   const int passo = g.PassoCasella;
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      Label& l = f.caN[9 * r + c];
-      l.setTop(g.OrigineAlto + passo * r);
-      l.setLeft(g.OrigineSinistra + passo * c + (c % 3 == 0 ? 10 : 0));
-    }
-  }
+  const std::array<std::string, kCelle>& numeri = NumeriCelle();
   for (int i = 0; i < kCelle; ++i) {
+    const int r = i / 9, c = i % 9;
     Label& l = f.caN[i];
+    l.setTop(g.OrigineAlto + passo * r);
+    l.setLeft(g.OrigineSinistra + passo * c + (c % 3 == 0 ? 10 : 0));
     l.setCaption("");
     l.setBackColor(kBianco);
     l.setBorder(false);
     l.setFontSize(g.DimCandidati);
     l.setForeColor(kRosso);
-    l.setTooltip(NumeriCelle()[i]);
+    l.setTooltip(numeri[i]);
     l.setVisible(false);
   }
   g.Cursore = 0;
