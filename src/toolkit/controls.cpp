@@ -9,6 +9,26 @@ std::string Control::fullName() const {
   return name_ + "(" + std::to_string(index_) + ")";
 }
 
+void Control::takeProperties(const Control& o) {
+  if (&o == this) return;
+  setCaption(o.caption_);
+  setTooltip(o.tooltip_);
+  setVisible(o.visible_);
+  setEnabled(o.enabled_);
+  setForeColor(o.foreColor_);
+  setBackColor(o.backColor_);
+  setFont(o.font_);
+  setBorder(o.border_);
+  move(o.left_, o.top_, o.width_, o.height_);
+  setContainer(o.container_);
+  // An empty handler copied over an empty one changes nothing: most members have none.
+  if (onClick || o.onClick) onClick = o.onClick;
+  if (onDblClick || o.onDblClick) onDblClick = o.onDblClick;
+  if (onMouseDown || o.onMouseDown) onMouseDown = o.onMouseDown;
+  if (onMouseUp || o.onMouseUp) onMouseUp = o.onMouseUp;
+  if (onMouseMove || o.onMouseMove) onMouseMove = o.onMouseMove;
+}
+
 OptionButton::OptionButton(const OptionButton& other) : Control(other), group_(nullptr) {
   value_ = false;
   if (other.group_) other.group_->add(*this);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace orv {
@@ -111,16 +112,19 @@ class Control {
   const Font& font() const { return font_; }
   void setFont(const Font& v) { set(font_, v); }
   void setFontName(const std::string& v) {
+    if (font_.name == v) return;
     Font f = font_;
     f.name = v;
     setFont(f);
   }
   void setFontSize(double v) {
+    if (font_.size == v) return;
     Font f = font_;
     f.size = v;
     setFont(f);
   }
   void setFontBold(bool v) {
+    if (font_.bold == v) return;
     Font f = font_;
     f.bold = v;
     setFont(f);
@@ -147,6 +151,10 @@ class Control {
   // Name of the container control, empty for the window itself.
   const std::string& container() const { return container_; }
   void setContainer(const std::string& v) { set(container_, v); }
+
+  // Takes every property of `o`, handlers included, through the setters: only what differs
+  // counts as a change. Kind, name, index and revision stay.
+  void takeProperties(const Control& o);
 
   // Event handlers (click, double click, mouse press / release / move).
   Handler onClick;
@@ -345,6 +353,11 @@ class Line : public Control {
   // In pixels.
   int borderWidth() const { return borderWidth_; }
   void setBorderWidth(int v) { set(borderWidth_, v); }
+  void takeProperties(const Line& o) {
+    Control::takeProperties(o);
+    setEnds(o.x1_, o.y1_, o.x2_, o.y2_);
+    setBorderWidth(o.borderWidth_);
+  }
 
  private:
   int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
@@ -419,6 +432,16 @@ class ControlArray : public ControlArrayBase {
       ++modifiche_->sfondi;
       ++structure_;
     }
+    return *members_[n];
+  }
+  // What unload(n) and then load(n) would leave, without dropping a loaded member: it takes
+  // member 0's properties through the setters, so a renderer keeps its widget and repaints only
+  // what differs. Member 0 is returned as it is. For arrays of labels and lines, whose members
+  // hold nothing beyond what takeProperties copies.
+  T& reload(int n) {
+    static_assert(std::is_same_v<T, Label> || std::is_same_v<T, Line>);
+    if (n <= 0 || !loaded(n)) return load(n);
+    members_[n]->takeProperties(*members_[0]);
     return *members_[n];
   }
   // Unloads member n (member 0 stays for good).

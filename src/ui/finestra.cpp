@@ -18,6 +18,16 @@ void ScriviBenvenuto(Gioco& g) {
   l.addItem("  riprendere un gioco salvato.");
 }
 
+// The cell numbers as the cell tooltips show them.
+const std::array<std::string, kCelle>& NumeriCelle() {
+  static const std::array<std::string, kCelle> numeri = [] {
+    std::array<std::string, kCelle> n;
+    for (int i = 0; i < kCelle; ++i) n[i] = std::to_string(i);
+    return n;
+  }();
+  return numeri;
+}
+
 void ScaricaOpzioniTentativo(Gioco& g) {
   for (int i = g.f.cv1.upperBound() - 1; i >= 1; --i) g.f.cv1.unload(i);
   g.NumOpzioniTentativo = 0;
@@ -54,42 +64,35 @@ void Form_Load(Gioco& g) {
 
 void DisponiGriglia(Gioco& g) {
   Form1& f = g.f;
-  if (g.GrigliaCostruita) {
-    for (int i = 1; i <= 9; ++i) {
-      f.liO.unload(i);
-      f.liV.unload(i);
-      f.ri.unload(i);
-      f.co.unload(i);
-    }
+  // A grid already built has its lines and headings 1..9 laid again as new copies of member 0:
+  // reload gives a loaded member just that, and keeps it.
+  const bool costruita = g.GrigliaCostruita;
+  if (costruita)
     for (int i = f.cM.upperBound() - 1; i >= 1; --i) f.cM.unload(i);
-  }
   f.surface.clear();
   const int passo = g.PassoCasella;
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c) {
-      Label& l = f.caN[9 * r + c];
-      l.setTop(g.OrigineAlto + passo * r);
-      l.setLeft(g.OrigineSinistra + passo * c + (c % 3 == 0 ? 10 : 0));
-    }
-  }
+  const std::array<std::string, kCelle>& numeri = NumeriCelle();
   for (int i = 0; i < kCelle; ++i) {
+    const int r = i / 9, c = i % 9;
     Label& l = f.caN[i];
+    l.setTop(g.OrigineAlto + passo * r);
+    l.setLeft(g.OrigineSinistra + passo * c + (c % 3 == 0 ? 10 : 0));
     l.setCaption("");
     l.setBackColor(kBianco);
     l.setBorder(false);
     l.setFontSize(g.DimCandidati);
     l.setForeColor(kRosso);
-    l.setTooltip(std::to_string(i));
+    l.setTooltip(numeri[i]);
     l.setVisible(false);
   }
   g.Cursore = 0;
   const int x0 = g.OrigineSinistra - 20, y0 = g.OrigineAlto - 20;
   for (int i = 0; i <= 9; ++i) {
-    Line& o = f.liO.load(i);
+    Line& o = costruita ? f.liO.reload(i) : f.liO.load(i);
     o.setEnds(x0, y0 + passo * i, x0 + 9 * passo, y0 + passo * i);
     o.setBorderWidth(i % 3 == 0 ? 3 : 1);
     o.setVisible(true);
-    Label& h = f.ri.load(i);
+    Label& h = costruita ? f.ri.reload(i) : f.ri.load(i);
     h.setCaption(std::string(1, static_cast<char>('A' + i)));
     h.move(o.x1() - 200, o.y1() + 100, 180, 255);
     h.setVisible(i < 9);
@@ -97,11 +100,11 @@ void DisponiGriglia(Gioco& g) {
   g.GrigliaDestra = f.liO[9].x2();
   g.GrigliaBasso = f.liO[9].y2();
   for (int i = 0; i <= 9; ++i) {
-    Line& v = f.liV.load(i);
+    Line& v = costruita ? f.liV.reload(i) : f.liV.load(i);
     v.setEnds(x0 + passo * i, y0, x0 + passo * i, y0 + 9 * passo);
     v.setBorderWidth(i % 3 == 0 ? 3 : 1);
     v.setVisible(true);
-    Label& h = f.co.load(i);
+    Label& h = costruita ? f.co.reload(i) : f.co.load(i);
     h.setCaption(std::string(1, static_cast<char>('a' + i)));
     h.move(v.x1() + 200, y0 - 200, 240, 195);
     h.setVisible(i < 9);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "model/candidati.h"
 #include "model/celle.h"
@@ -40,6 +41,18 @@ inline void CaricaGriglia(Gioco& g, std::string_view griglia, bool ricalcola = t
     }
   }
   if (ricalcola) RicalcoloCandidati(g);
+}
+
+// Every property a control shows, for comparing two controls whole.
+inline auto Aspetto(const Control& c) {
+  const Font& f = c.font();
+  return std::tuple(c.caption(), c.tooltip(), c.visible(), c.enabled(), c.foreColor(),
+                    c.backColor(), f.name, f.size, f.bold, f.italic, c.border(), c.left(), c.top(),
+                    c.width(), c.height(), c.container());
+}
+inline auto Aspetto(const Line& l) {
+  return std::tuple_cat(Aspetto(static_cast<const Control&>(l)),
+                        std::tuple(l.x1(), l.y1(), l.x2(), l.y2(), l.borderWidth()));
 }
 
 // Nine row strings joined.

@@ -5,6 +5,7 @@
 namespace orv {
 namespace {
 
+using test::Aspetto;
 using test::CaricaGriglia;
 using test::Partita;
 
@@ -159,10 +160,48 @@ TEST(Azzera, GridLayout) {
   EXPECT_EQ(f.APeri.left(), 2015 + 100);
   EXPECT_EQ(f.APeri.top(), 240 + 9 * 640 + 20);
   EXPECT_EQ(f.Peri.top(), f.APeri.top());
-  // A second reset unloads and reloads the array members without piling them up.
+  // A second reset lays the array members again without piling them up.
   Azzera(g);
   EXPECT_EQ(f.liO.upperBound(), 10);
   EXPECT_EQ(f.ri.upperBound(), 10);
+}
+
+// A reset of a built grid keeps the loaded lines and headings, but whatever was done to them is
+// undone: they end as in a window just started.
+TEST(Azzera, LinesAndHeadingsOfABuiltGridEndAsAtStartUp) {
+  Partita nuova, usata;
+  Form1& f = usata->f;
+  f.ri[3].setCaption("?");
+  f.ri[3].setBackColor(kGialloCursore);
+  f.ri[3].onClick = [] {};
+  f.co[9].setVisible(true);
+  f.co[2].setTooltip("b");
+  f.co[2].setFontBold(true);
+  f.liO[4].setEnds(0, 0, 1, 1);
+  f.liO[4].setBorderWidth(5);
+  f.liV[2].setForeColor(kRosso);
+  f.liV[7].setVisible(false);
+  f.ri.unload(5);
+  f.liO.unload(9);
+  f.co.load(12);
+  Azzera(*usata);
+
+  const Form1& attesa = nuova->f;
+  const auto confronta = [](const auto& a, const auto& b) {
+    ASSERT_EQ(a.upperBound(), b.upperBound()) << a.name();
+    for (int i = 0; i < a.upperBound(); ++i) {
+      ASSERT_EQ(a.loaded(i), b.loaded(i)) << a.name() << i;
+      EXPECT_EQ(Aspetto(a[i]), Aspetto(b[i])) << a.name() << i;
+    }
+  };
+  confronta(f.liO, attesa.liO);
+  confronta(f.liV, attesa.liV);
+  confronta(f.ri, attesa.ri);
+  // Members past 9 are none of the reset's business, as before.
+  EXPECT_TRUE(f.co.loaded(12));
+  f.co.unload(12);
+  confronta(f.co, attesa.co);
+  EXPECT_FALSE(static_cast<bool>(f.ri[3].onClick));
 }
 
 TEST(MostraCandidati, FiveOnTheFirstLineThenTheRest) {

@@ -227,6 +227,82 @@ TEST(RipristinaFlash, BetweenTrialsPutsBackTheCountsOfTheStall) {
   }
 }
 
+// All a restore leaves: the grid with the masks kept beside it, and the cell labels.
+std::vector<std::string> StatoRipristinato(const Gioco& g) {
+  std::vector<std::string> s{
+      "riempite " + std::to_string(g.Riempite),
+      "soli " + std::to_string(g.Can.primoSolo()) + (g.Can.tuttiCanonici() ? " canonici" : "")};
+  for (int c = 0; c < kCelle; ++c) {
+    const Label& l = g.f.caN[c];
+    s.push_back(std::to_string(c) + ": " + std::string(1, g.Cifra[c]) + " " +
+                std::to_string(static_cast<int>(g.Orig[c])) + " '" + g.Can[c] + "' " +
+                std::to_string(g.Can.maschera(c)) + " '" + std::string(g.Can.ridotto(c)) + "' " +
+                (g.Can.canonico(c) ? "c " : "- ") + l.caption() + "|" + l.font().name + " " +
+                std::to_string(l.font().size) + " " + std::to_string(l.foreColor()) + " " +
+                std::to_string(l.backColor()));
+  }
+  for (int z = 0; z < kZone; ++z) {
+    std::string zona = "zona " + std::to_string(z) + ": " + std::to_string(g.Cifra.vuote()[z]) +
+                       " " + std::to_string(g.Cifra.cifre(z));
+    for (int d = 0; d < 10; ++d) zona += " " + std::to_string(g.Can.posti(z, d));
+    for (int n = 2; n <= 4; ++n) zona += " " + std::to_string(g.Can.conLunghezza(z, n));
+    s.push_back(zona);
+  }
+  for (int v = 1; v <= 9; ++v)
+    s.push_back("cifra " + std::to_string(v) + ": " + std::to_string(g.Cifra.righe(v)) + " " +
+                std::to_string(g.Cifra.colonne(v)) + " " + std::to_string(g.Cifra.quadri(v)));
+  s.push_back("una vuota " + std::to_string(g.Cifra.zoneConUnaVuota()));
+  return s;
+}
+
+// Restoring the same Flash again gives exactly what the first restore gave; a change to anything
+// the restore reads is read anew, never answered with what the earlier rows gave.
+TEST(RipristinaFlash, AgainGivesTheSameAndAnyChangedInputIsReadAnew) {
+  struct Caso {
+    const char* cosa;
+    void (*cambia)(Gioco&);
+  };
+  const Caso casi[] = {
+      {"value row", [](Gioco& g) { g.RigheDati[4][1] = '7'; }},
+      {"odd value", [](Gioco& g) { g.RigheDati[0] = "x"; }},
+      {"origin row", [](Gioco& g) { g.RigheDati[9] = "c b"; }},
+      {"candidate row", [](Gioco& g) { g.RigheDati[18] = " , , ,9 1,xy,,12,248,"; }},
+      {"unused row", [](Gioco& g) { g.RigheUsate = 18; }},
+      {"values only", [](Gioco& g) { g.RigheUsate = 9; }},
+      {"copy of the givens", [](Gioco& g) { g.RigheDati = g.RigheDatiCopia; }},
+      {"candidate font", [](Gioco& g) { g.DimCandidati = 11; }},
+      {"value font", [](Gioco& g) { g.DimValore = 14; }},
+  };
+  for (const Caso& k : casi) {
+    // The changed inputs read first, in a game of their own.
+    Partita altra;
+    PartitaInCorso(*altra);
+    RegistraStato(*altra);
+    k.cambia(*altra);
+    Scompiglia(*altra);
+    RipristinaFlash(*altra);
+    const auto cambiato = StatoRipristinato(*altra);
+
+    Partita p;
+    Gioco& g = *p;
+    PartitaInCorso(g);
+    RegistraStato(g);
+    Scompiglia(g);
+    RipristinaFlash(g);
+    const auto primo = StatoRipristinato(g);
+    Scompiglia(g);
+    g.f.caN[20].setBackColor(kGialloCursore);
+    RipristinaFlash(g);
+    EXPECT_EQ(StatoRipristinato(g), primo) << k.cosa;
+
+    k.cambia(g);
+    Scompiglia(g);
+    RipristinaFlash(g);
+    EXPECT_NE(cambiato, primo) << k.cosa;
+    EXPECT_EQ(StatoRipristinato(g), cambiato) << k.cosa;
+  }
+}
+
 TEST(RipristinaFile, RestoresLikeTheFlash) {
   Partita p;
   Gioco& g = *p;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "fixture.h"
 #include "toolkit/controls.h"
 #include "toolkit/scripted_platform.h"
 
 namespace orv {
 namespace {
+
+using test::Aspetto;
 
 TEST(Controls, RevisionMovesOnlyOnRealChanges) {
   Label l("x");
@@ -69,6 +72,59 @@ TEST(ControlArray, NewMembersCopyMemberZero) {
   // Indices out of range never reach outside the array.
   EXPECT_EQ(&arr[-1], &arr[0]);
   EXPECT_EQ(&arr[99], &arr[0]);
+}
+
+// A reloaded member is what unloading and loading it again would give, but the same object: a
+// renderer keeps its widget, and sees a change only where a property really differed.
+TEST(ControlArray, ReloadKeepsTheMemberAndGivesItWhatANewCopyHas) {
+  ControlArray<Label> arr{Label("ri", 0)};
+  arr[0].setCaption("A");
+  arr[0].setForeColor(0x008000);
+  int clic0 = 0, clic1 = 0;
+  arr[0].onClick = [&] { ++clic0; };
+  Label& uno = arr.load(1);
+  uno.setCaption("B");
+  uno.setTooltip("t");
+  uno.setVisible(false);
+  uno.setEnabled(false);
+  uno.setBackColor(0x123456);
+  uno.setFontSize(20);
+  uno.setFontBold(true);
+  uno.setBorder(true);
+  uno.move(1, 2, 3, 4);
+  uno.setContainer("SuggeFrame");
+  uno.onClick = [&] { ++clic1; };
+  const std::uint64_t struttura = arr.structure();
+  const std::uint64_t revisione = uno.revision();
+  const std::uint64_t sfondi = arr.backColorChanges();
+
+  Label& ricaricato = arr.reload(1);
+  EXPECT_EQ(&ricaricato, &uno);
+  EXPECT_EQ(Aspetto(uno), Aspetto(arr.load(2)));
+  EXPECT_EQ(uno.fullName(), "ri(1)");
+  EXPECT_EQ(arr.structure(), struttura + 1);  // only the load of member 2
+  EXPECT_GT(uno.revision(), revisione);
+  EXPECT_EQ(arr.backColorChanges(), sfondi + 2);  // member 1's background, member 2's load
+  uno.onClick();
+  EXPECT_EQ(clic0, 1);
+  EXPECT_EQ(clic1, 0);
+  // Nothing differs any more: nothing changes.
+  const std::uint64_t dopo = uno.revision();
+  arr.reload(1);
+  EXPECT_EQ(uno.revision(), dopo);
+  // An unloaded member is loaded; member 0 stays as it is.
+  EXPECT_EQ(Aspetto(arr.reload(4)), Aspetto(arr[2]));
+  EXPECT_TRUE(arr.loaded(4));
+  EXPECT_EQ(&arr.reload(0), &arr[0]);
+  EXPECT_EQ(arr[0].caption(), "A");
+
+  ControlArray<Line> linee{Line("liO", 0)};
+  linee[0].setEnds(1, 2, 3, 4);
+  linee[0].setBorderWidth(3);
+  linee.load(1).setEnds(5, 6, 7, 8);
+  linee[1].setBorderWidth(1);
+  linee[1].setVisible(false);
+  EXPECT_EQ(Aspetto(linee.reload(1)), Aspetto(linee.load(2)));
 }
 
 // The array's change count tells a caller whether any member changed since it last looked.
