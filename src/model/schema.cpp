@@ -1,6 +1,14 @@
 #include "model/schema.h"
 
+#include <atomic>
+
 namespace orv {
+
+std::uint64_t detail::PrimoTimbro() {
+  // The high 16 bits tell the thread, the low 48 count its stamps: more than a run could use.
+  static std::atomic<std::uint64_t> fili{0};
+  return (fili.fetch_add(1, std::memory_order_relaxed) + 1) << 48;
+}
 
 int CellaZona(int z, int j) {
   if (!ZonaValida(z) || j < 0 || j > 8) return -1;

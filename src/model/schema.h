@@ -80,11 +80,17 @@ inline const PostoCella& PostiCella(int c) {
   return detail::kPosti[c];
 }
 
+namespace detail {
+// The first stamp of a thread: each thread counts in its own range, so two threads never hand
+// out the same number and none waits for another.
+std::uint64_t PrimoTimbro();
+}  // namespace detail
+
 // A number never handed out before. The grid and the candidate texts stamp each zone at every
 // change, so a stamp names what a zone holds, in copies of the board too: the searches remember
 // the stamps of the zones where they found nothing, and skip them while the stamps stay.
 inline std::uint64_t NuovoTimbro() {
-  static std::uint64_t ultimo = 0;
+  thread_local std::uint64_t ultimo = detail::PrimoTimbro();
   return ++ultimo;
 }
 
