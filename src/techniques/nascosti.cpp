@@ -47,9 +47,9 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
     const unsigned vuote = g.Cifra.vuote()[z];
     unsigned una = 0, due = 0, piu = 0;
     for (int j = 0; j < 9; ++j) {
-      // A cell with a value counts for nothing.
-      if (!(vuote >> j & 1)) continue;
-      const unsigned m = g.Can.maschera(Zona()[z][j]);
+      // A cell with a value counts for nothing (without a branch: which cells are empty follows
+      // no pattern a processor could guess).
+      const unsigned m = g.Can.maschera(Zona()[z][j]) & (0u - (vuote >> j & 1u));
       piu |= due & m;
       due |= una & m;
       una |= m;
@@ -60,7 +60,7 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
       const int d = std::countr_zero(r);
       const unsigned f = g.Can.posti(z, d) & vuote;
       t.flag[d] = static_cast<std::uint16_t>(f);
-      t.conta[d] = solo1 >> d & 1 ? 1 : solo2 >> d & 1 ? 2 : ContaBit(f);
+      t.conta[d] = ContaBit(f);
     }
     return t;
   }
