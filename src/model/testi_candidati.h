@@ -112,7 +112,8 @@ class TestiCandidati {
   std::uint16_t maschera(int c) const { return maschera_[c]; }
   // The text of c trimmed of its blanks.
   std::string_view ridotto(int c) const {
-    if (scaduto_[c]) return CifreDellaMaschera(maschera_[c]);
+    // A text in the program's form, written out or not, trimmed is its digits in order.
+    if (canonico_[c]) return CifreDellaMaschera(maschera_[c]);
     return std::string_view(t_[c].data() + inizio_[c], lunghezza_[c]);
   }
   // The length of the whole text, blanks included.
