@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <ctime>
+#include <deque>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -29,9 +30,6 @@ namespace {
 const char* const kUsoVerifica =
     "uso: orvento-cli verifica [--csv] [--mosse] [--soluzione] [--thread N] FILE...\n";
 
-// The puzzles are verified a block at a time: the block's lines are read, verified side by side,
-// then printed in their order, so a long collection needs no more memory than one block.
-constexpr std::size_t kRigheBlocco = 512;
 // More workers than this would each hold a window for little gain.
 constexpr int kMaxThread = 16;
 
@@ -143,123 +141,198 @@ bool VerificaSchema(Banco& banco, const std::string& riga, const Opzioni& o, std
   return riuscita;
 }
 
-// One line of the input: a puzzle, or why it is none; then what its verification printed.
+// One line of the input (a puzzle, or why it is none) or a file that could not be read; then
+// what its verification printed.
 struct Voce {
   std::string nome;
   int numero = 0;
   std::string riga;
   std::string motivo;
+  // A message for standard error that is no line of a file (a file that cannot be read).
+  std::string avviso;
   std::string uscita;
   bool riuscita = false;
+  bool fatta = false;
+  bool schema() const { return motivo.empty() && avviso.empty(); }
 };
 
-// The workers of a batch. Each has its own window (a Banco), and a puzzle's run touches nothing
-// outside it, so the puzzles of a block go to whichever worker is free and each prints into its
-// own text; the calling thread works too. The threads start with the first block that has
-// puzzles for more than one of them.
-class Squadra {
+// The puzzles go to the workers as they are read, and come out in their order as soon as every
+// one before them is done. Each worker has its own window (a Banco), and a puzzle's run touches
+// nothing outside it; each prints into its own text. No more than kFinestra lines are in hand at
+// once, so a long collection needs little memory, and a slow puzzle holds up no worker: the
+// others go on with the lines after it. With one worker there is no thread: each puzzle is
+// verified and printed as it is read.
+class Flusso {
  public:
-  Squadra(int n, const Opzioni& o) : o_(o) {
-    for (int k = 0; k < n; ++k) banchi_.push_back(std::make_unique<Banco>());
+  Flusso(int n, const Opzioni& o, std::ostream& out, std::ostream& err)
+      : n_(n), o_(o), out_(out), err_(err) {}
+  ~Flusso() { Ferma(); }
+  Flusso(const Flusso&) = delete;
+  Flusso& operator=(const Flusso&) = delete;
+
+  void Aggiungi(Voce v) {
+    if (n_ == 1) {
+      if (v.schema()) Verifica(Principale(), v);
+      Stampa(v);
+      return;
+    }
+    if (!v.schema()) v.fatta = true;
+    if (fili_.empty() && v.schema()) Avvia();
+    {
+      std::lock_guard<std::mutex> lk(m_);
+      coda_.push_back(std::move(v));
+    }
+    lavoro_.notify_one();
+    // The calling thread reads ahead until the queue is full, then works through it too.
+    while (Avanza(kFinestra)) {
+    }
   }
-  ~Squadra() {
+
+  // No more lines: waits for the last puzzles and prints them. False when some line did not
+  // verify.
+  bool Chiudi() {
+    while (Avanza(1)) {
+    }
+    Ferma();
+    if (errore_) std::rethrow_exception(errore_);
+    return tutte_;
+  }
+
+ private:
+  // Lines waiting or in hand at once.
+  static constexpr std::size_t kFinestra = 1024;
+
+  Banco& Principale() {
+    if (!banco_) banco_ = std::make_unique<Banco>();
+    return *banco_;
+  }
+
+  void Verifica(Banco& banco, Voce& v) {
+    std::ostringstream uscita;
+    v.riuscita = VerificaSchema(banco, v.riga, o_, uscita);
+    v.uscita = std::move(uscita).str();
+  }
+
+  // One step of the calling thread while `limite` or more lines are in hand: prints the done
+  // lines at the front, or verifies the next line no worker has taken, or waits for the front.
+  // False when fewer lines are in hand.
+  bool Avanza(std::size_t limite) {
+    std::vector<Voce> pronte;
+    Voce* mia = nullptr;
+    {
+      std::unique_lock<std::mutex> lk(m_);
+      if (coda_.size() < limite) return false;
+      Pronte(pronte);
+      if (pronte.empty()) {
+        if (prossima_ < base_ + coda_.size()) {
+          mia = &coda_[prossima_ - base_];
+          ++prossima_;
+        } else {
+          pronto_.wait(lk);
+          return true;
+        }
+      }
+    }
+    if (!pronte.empty()) {
+      // Printing waits for no worker.
+      for (const Voce& v : pronte) Stampa(v);
+      return true;
+    }
+    if (!mia->fatta) {
+      Verifica(Principale(), *mia);
+      std::lock_guard<std::mutex> lk(m_);
+      mia->fatta = true;
+    }
+    return true;
+  }
+
+  // The calling thread is a worker too.
+  void Avvia() {
+    for (int k = 1; k < n_; ++k) fili_.emplace_back([this] { Lavora(); });
+  }
+
+  void Ferma() {
     {
       std::lock_guard<std::mutex> lk(m_);
       fine_ = true;
     }
-    via_.notify_all();
+    lavoro_.notify_all();
     for (std::thread& t : fili_) t.join();
-  }
-  Squadra(const Squadra&) = delete;
-  Squadra& operator=(const Squadra&) = delete;
-
-  void Verifica(std::vector<Voce>& voci) {
-    std::size_t schemi = 0;
-    for (const Voce& v : voci) schemi += v.motivo.empty();
-    prossima_ = 0;
-    if (banchi_.size() == 1 || schemi < 2) {
-      Lavora(*banchi_[0], voci);
-    } else {
-      if (fili_.empty())
-        for (std::size_t k = 1; k < banchi_.size(); ++k)
-          fili_.emplace_back([this, k] { Ciclo(k); });
-      {
-        std::lock_guard<std::mutex> lk(m_);
-        voci_ = &voci;
-        restanti_ = static_cast<int>(fili_.size());
-        ++giro_;
-      }
-      via_.notify_all();
-      Lavora(*banchi_[0], voci);
-      std::unique_lock<std::mutex> lk(m_);
-      fatto_.wait(lk, [this] { return restanti_ == 0; });
-      voci_ = nullptr;
-    }
-    if (errore_) std::rethrow_exception(errore_);
+    fili_.clear();
   }
 
- private:
-  void Ciclo(std::size_t k) {
-    std::uint64_t visto = 0;
+  void Lavora() {
+    Banco banco;
     for (;;) {
-      std::vector<Voce>* voci;
+      Voce* v = nullptr;
       {
         std::unique_lock<std::mutex> lk(m_);
-        via_.wait(lk, [&] { return fine_ || giro_ != visto; });
-        if (fine_) return;
-        visto = giro_;
-        voci = voci_;
+        lavoro_.wait(lk, [this] { return fine_ || prossima_ < base_ + coda_.size(); });
+        if (prossima_ >= base_ + coda_.size()) return;
+        v = &coda_[prossima_ - base_];
+        ++prossima_;
       }
-      Lavora(*banchi_[k], *voci);
-      std::lock_guard<std::mutex> lk(m_);
-      if (--restanti_ == 0) fatto_.notify_one();
+      if (v->fatta) continue;
+      try {
+        Verifica(banco, *v);
+      } catch (...) {
+        // The first failure reaches the caller; the line counts as not verified.
+        std::lock_guard<std::mutex> lk(m_);
+        if (!errore_) errore_ = std::current_exception();
+      }
+      bool primo;
+      {
+        std::lock_guard<std::mutex> lk(m_);
+        v->fatta = true;
+        primo = v == &coda_.front();
+      }
+      // The calling thread waits only for the front line.
+      if (primo) pronto_.notify_one();
     }
   }
 
-  void Lavora(Banco& banco, std::vector<Voce>& voci) {
-    try {
-      for (std::size_t i; (i = prossima_.fetch_add(1)) < voci.size();) {
-        Voce& v = voci[i];
-        if (!v.motivo.empty()) continue;
-        std::ostringstream uscita;
-        v.riuscita = VerificaSchema(banco, v.riga, o_, uscita);
-        v.uscita = std::move(uscita).str();
-      }
-    } catch (...) {
-      // The first failure stops the block and reaches the caller.
-      std::lock_guard<std::mutex> lk(m_);
-      if (!errore_) errore_ = std::current_exception();
-      prossima_ = voci.size();
+  // Takes the done lines off the front of the queue (the caller holds the lock). A line in a
+  // worker's hands is not done; a line that needed no worker may go before any took it.
+  void Pronte(std::vector<Voce>& pronte) {
+    while (!coda_.empty() && coda_.front().fatta) {
+      pronte.push_back(std::move(coda_.front()));
+      coda_.pop_front();
+      ++base_;
     }
+    if (prossima_ < base_) prossima_ = base_;
   }
 
+  void Stampa(const Voce& v) {
+    if (!v.avviso.empty()) {
+      err_ << v.avviso;
+      return;
+    }
+    if (!v.motivo.empty()) {
+      err_ << v.nome << ':' << v.numero << ": riga non valida (" << v.motivo << ")\n";
+      tutte_ = false;
+      return;
+    }
+    out_ << v.uscita;
+    tutte_ = tutte_ && v.riuscita;
+  }
+
+  const int n_;
   const Opzioni& o_;
-  std::vector<std::unique_ptr<Banco>> banchi_;
+  std::ostream& out_;
+  std::ostream& err_;
+  bool tutte_ = true;
+  std::unique_ptr<Banco> banco_;
   std::vector<std::thread> fili_;
   std::mutex m_;
-  std::condition_variable via_, fatto_;
-  std::vector<Voce>* voci_ = nullptr;
-  std::atomic<std::size_t> prossima_{0};
-  int restanti_ = 0;
-  std::uint64_t giro_ = 0;
+  std::condition_variable lavoro_, pronto_;
+  // The lines in hand; coda_[0] is line number base_ of the stream, and the workers have taken
+  // every line before prossima_.
+  std::deque<Voce> coda_;
+  std::size_t base_ = 0;
+  std::size_t prossima_ = 0;
   bool fine_ = false;
   std::exception_ptr errore_;
 };
-
-// Prints a verified block in its order; false when some line did not verify.
-bool StampaBlocco(const std::vector<Voce>& voci, std::ostream& out, std::ostream& err) {
-  bool tutte = true;
-  for (const Voce& v : voci) {
-    if (!v.motivo.empty()) {
-      err << v.nome << ':' << v.numero << ": riga non valida (" << v.motivo << ")\n";
-      tutte = false;
-      continue;
-    }
-    out << v.uscita;
-    tutte = tutte && v.riuscita;
-  }
-  return tutte;
-}
 
 }  // namespace
 
@@ -298,23 +371,16 @@ int ComandoVerifica(const std::vector<std::string>& args, std::ostream& out, std
 
   if (o.csv) out << "puzzle,soluzione,valutazione,tentativi,consigli,mosse,esito\n";
   bool illeggibile = false;
-  bool tutteVerificate = true;
-  Squadra squadra(o.thread, o);
-  std::vector<Voce> blocco;
-  const auto verifica = [&] {
-    squadra.Verifica(blocco);
-    if (!StampaBlocco(blocco, out, err)) tutteVerificate = false;
-    blocco.clear();
-  };
+  Flusso flusso(o.thread, o, out, err);
   for (const std::string& nome : o.file) {
     std::ifstream file;
     std::istream* in = &std::cin;
     if (nome != "-") {
       file.open(nome);
       if (!file) {
-        // What was read before is printed first, as the lines come.
-        verifica();
-        err << "orvento-cli: non riesco a leggere " << nome << '\n';
+        Voce v;
+        v.avviso = "orvento-cli: non riesco a leggere " + nome + "\n";
+        flusso.Aggiungi(std::move(v));
         illeggibile = true;
         continue;
       }
@@ -329,16 +395,16 @@ int ComandoVerifica(const std::vector<std::string>& args, std::ostream& out, std
       v.numero = numero;
       v.riga = std::string(riga);
       v.motivo = MotivoRigaNonValida(riga);
-      blocco.push_back(std::move(v));
-      if (blocco.size() == kRigheBlocco) verifica();
+      flusso.Aggiungi(std::move(v));
     }
     if (in->bad()) {
-      verifica();
-      err << "orvento-cli: errore di lettura in " << nome << '\n';
+      Voce v;
+      v.avviso = "orvento-cli: errore di lettura in " + nome + "\n";
+      flusso.Aggiungi(std::move(v));
       illeggibile = true;
     }
   }
-  verifica();
+  const bool tutteVerificate = flusso.Chiudi();
   out.flush();
   if (illeggibile) return 2;
   return tutteVerificate ? 0 : 1;

@@ -1,6 +1,6 @@
-// The batch tool verifies the puzzles of a block side by side: whatever the number of workers,
-// it must print exactly what one worker prints, in the order of the lines, across blocks and
-// files, with the malformed lines reported where they stand.
+// The batch tool verifies puzzles side by side: whatever the number of workers, it must print
+// exactly what one worker prints, in the order of the lines, across files and past the number of
+// lines it holds at once, with the malformed lines reported where they stand.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -39,8 +39,8 @@ std::vector<std::string> Righe(const std::string& file) {
   return righe;
 }
 
-// A collection longer than one block, with malformed and blank lines inside and at the block
-// boundary, puzzles that fail, and a second file.
+// A collection longer than the lines the tool holds at once (1,024), with malformed and blank
+// lines, puzzles that fail, and a second file.
 class VerificaInParallelo : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -50,9 +50,12 @@ class VerificaInParallelo : public ::testing::Test {
     const std::vector<std::string> difficili = Righe("hardest.txt");
     righe.insert(righe.end(), difficili.begin(), difficili.end());
     righe.insert(righe.end(), facili.begin(), facili.end());
+    const std::vector<std::string> qqwing = Righe("qqwing400.txt");
+    for (int volte = 0; volte < 2; ++volte) righe.insert(righe.end(), qqwing.begin(), qqwing.end());
     righe.insert(righe.begin() + 3, "1234");
     righe.insert(righe.begin() + 300, "");
     righe.insert(righe.begin() + 511, std::string(81, 'x'));
+    righe.insert(righe.begin() + 1100, "55" + std::string(79, '.'));
     primo_ = Scrivi("primo", righe);
     secondo_ = Scrivi("secondo", {facili[0], "55" + std::string(79, '.')});
   }
@@ -86,6 +89,17 @@ TEST_F(VerificaInParallelo, AnyNumberOfWorkersPrintsWhatOnePrints) {
       EXPECT_EQ(Esegui(molti), atteso) << "--thread " << n;
     }
   }
+}
+
+TEST_F(VerificaInParallelo, LinesThatAreNoPuzzleAloneStillComeOut) {
+  const std::string solo = Scrivi("solo_errate", {"1234", "", std::string(81, 'x')});
+  const Risultato uno = Esegui({"--thread", "1", solo, "mancante.txt"});
+  EXPECT_EQ(uno.rc, 2);
+  EXPECT_EQ(uno.err, solo + ":1: riga non valida (4 caratteri invece di 81)\n" + solo +
+                         ":3: riga non valida (carattere non valido in posizione 1)\n"
+                         "orvento-cli: non riesco a leggere mancante.txt\n");
+  EXPECT_EQ(Esegui({"--thread", "2", solo, "mancante.txt"}), uno);
+  std::remove(solo.c_str());
 }
 
 TEST(VerificaOpzioni, ThreadCountMustBeOneToSixteen) {
