@@ -5,6 +5,7 @@
 // survives a call. Cell texts are views into g.Can: they stay valid because nothing changes a
 // candidate text before the procedure returns.
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -127,6 +128,44 @@ Elenco ElencoGruppi(const Gioco& g, int z, const TestiZona& t, const Coppie& cop
     ++e.n;
   }
   return e;
+}
+
+// The group cells of zone z, as RaccogliCoppie and ElencoGruppi find them, from the masks alone:
+// with every text in the program's form, a text is its digits, so two texts are equal when
+// their masks are, and the cells of each length are known per zone.
+Elenco ElencoDaMaschere(const Gioco& g, int z, int massimo) {
+  const std::array<int, 9>& zona = Zona()[z];
+  const unsigned due = g.Can.conLunghezza(z, 2);
+  std::array<std::uint16_t, kMaxCoppie> coppie;
+  int nc = 0;
+  for (unsigned a = due; a != 0; a &= a - 1) {
+    const int j = std::countr_zero(a);
+    const std::uint16_t m = g.Can.maschera(zona[j]);
+    for (unsigned b = a & (a - 1); b != 0; b &= b - 1)
+      if (g.Can.maschera(zona[std::countr_zero(b)]) == m && nc < kMaxCoppie) coppie[nc++] = m;
+  }
+  unsigned lunghe = due;
+  for (int k = 3; k <= massimo; ++k) lunghe |= g.Can.conLunghezza(z, k);
+  Elenco e;
+  for (; lunghe != 0 && e.n < kMaxElenco; lunghe &= lunghe - 1) {
+    const int j = std::countr_zero(lunghe);
+    const std::uint16_t m = g.Can.maschera(zona[j]);
+    bool coppia = false;
+    for (int i = 0; i < nc; ++i) coppia = coppia || coppie[i] == m;
+    if (coppia) continue;
+    e.pos[e.n] = j;
+    e.maschera[e.n] = m;
+    ++e.n;
+  }
+  return e;
+}
+
+// The group cells of zone z: from the masks when every text is in the program's form.
+Elenco Candidate(const Gioco& g, int z, const TestiZona& t, int massimo) {
+  if (g.Can.tuttiCanonici()) return ElencoDaMaschere(g, z, massimo);
+  Coppie coppie;
+  RaccogliCoppie(t, coppie);
+  return ElencoGruppi(g, z, t, coppie, static_cast<std::size_t>(massimo));
 }
 
 struct Gruppo {
@@ -256,9 +295,7 @@ bool ZonaNudi(Gioco& g, int z, int n) {
     Gruppo gr;
     return PrimaCoppia(t, gr) && Elimina(g, z, t, gr, Metodo::CPN);
   }
-  Coppie coppie;
-  RaccogliCoppie(t, coppie);
-  const Elenco e = ElencoGruppi(g, z, t, coppie, 3);
+  const Elenco e = Candidate(g, z, t, 3);
   return e.n >= 3 && TreCandidati(g, z, t, e);
 }
 
@@ -281,9 +318,7 @@ bool ZonaTerneQuaterne(Gioco& g, int z, int n) {
     return false;
   }
   if (n == 4) {
-    Coppie coppie;
-    RaccogliCoppie(t, coppie);
-    const Elenco e = ElencoGruppi(g, z, t, coppie, 4);
+    const Elenco e = Candidate(g, z, t, 4);
     return e.n >= 4 && QuattroCandidati(g, z, t, e);
   }
   // Pure quads: every one of the zone is tried until one removes something.
