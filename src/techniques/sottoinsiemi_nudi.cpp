@@ -275,12 +275,37 @@ bool QuattroCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
 }
 
 // The first two cells of the zone, in scan order, with the same two candidates.
-bool PrimaCoppia(const TestiZona& t, Gruppo& gr) {
-  for (int j = 0; j < 8; ++j) {
-    if (t[j].size() != 2) continue;
-    for (int j2 = j + 1; j2 < 9; ++j2) {
-      if (t[j2] != t[j]) continue;
-      gr = Gruppo{{j, j2, 0, 0}, 2, t[j]};
+// The first k cells of the zone, in scan order, with the same text of k digits (k = 2, 3): the
+// first cell that has k - 1 equal ones after it, with the first of them.
+bool PrimoPuro(const Gioco& g, int z, const TestiZona& t, int k, Gruppo& gr) {
+  gr = Gruppo{};
+  gr.n = k;
+  if (g.Can.tuttiCanonici()) {
+    // Texts in the program's form are equal when their masks are.
+    const std::array<int, 9>& zona = Zona()[z];
+    const unsigned lunghe = g.Can.conLunghezza(z, k);
+    for (unsigned a = lunghe; a != 0; a &= a - 1) {
+      const int j = std::countr_zero(a);
+      const std::uint16_t m = g.Can.maschera(zona[j]);
+      gr.pos[0] = j;
+      int n = 1;
+      for (unsigned b = a & (a - 1); b != 0 && n < k; b &= b - 1)
+        if (g.Can.maschera(zona[std::countr_zero(b)]) == m) gr.pos[n++] = std::countr_zero(b);
+      if (n == k) {
+        gr.cifre = t[j];
+        return true;
+      }
+    }
+    return false;
+  }
+  for (int j = 0; j + k <= 9; ++j) {
+    if (t[j].size() != static_cast<std::size_t>(k)) continue;
+    gr.pos[0] = j;
+    int n = 1;
+    for (int j2 = j + 1; j2 < 9 && n < k; ++j2)
+      if (t[j2] == t[j]) gr.pos[n++] = j2;
+    if (n == k) {
+      gr.cifre = t[j];
       return true;
     }
   }
@@ -293,7 +318,7 @@ bool ZonaNudi(Gioco& g, int z, int n) {
   if (n == 2) {
     // Only the first pair of the zone is tried.
     Gruppo gr;
-    return PrimaCoppia(t, gr) && Elimina(g, z, t, gr, Metodo::CPN);
+    return PrimoPuro(g, z, t, 2, gr) && Elimina(g, z, t, gr, Metodo::CPN);
   }
   const Elenco e = Candidate(g, z, t, 3);
   return e.n >= 3 && TreCandidati(g, z, t, e);
@@ -305,17 +330,8 @@ bool ZonaTerneQuaterne(Gioco& g, int z, int n) {
   const TestiZona t = TestiDellaZona(g, z);
   if (n == 3) {
     // Pure triples: only the first of the zone is tried.
-    for (int j = 0; j < 7; ++j) {
-      if (t[j].size() != 3) continue;
-      for (int j2 = j + 1; j2 < 8; ++j2) {
-        if (t[j2] != t[j]) continue;
-        for (int j3 = j2 + 1; j3 < 9; ++j3) {
-          if (t[j3] != t[j]) continue;
-          return Elimina(g, z, t, Gruppo{{j, j2, j3, 0}, 3, t[j]}, Metodo::TRN);
-        }
-      }
-    }
-    return false;
+    Gruppo gr;
+    return PrimoPuro(g, z, t, 3, gr) && Elimina(g, z, t, gr, Metodo::TRN);
   }
   if (n == 4) {
     const Elenco e = Candidate(g, z, t, 4);
