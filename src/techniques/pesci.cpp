@@ -169,22 +169,21 @@ void Swordfish(Gioco& g) {
       }
       if (n < 3) continue;
 
-      // A position that only one listed line uses cannot be a cover line: that line goes, and
-      // the pruning starts again from position 0.
-      for (bool tolta = true; tolta;) {
-        tolta = false;
-        for (int p = 0; p < 9 && !tolta; ++p) {
-          int quante = 0, sola = -1;
-          for (int i = 0; i < n && quante < 2; ++i)
-            if (linee[i].x & B(p)) {
-              ++quante;
-              sola = i;
-            }
-          if (quante != 1) continue;
-          for (int i = sola; i + 1 < n; ++i) linee[i] = linee[i + 1];
-          --n;
-          tolta = true;
+      // A position that only one listed line uses cannot be a cover line: that line goes. A
+      // line that can go stays so while others go, so every such line goes at once, keeping the
+      // order of the others, until no position has a single line.
+      for (;;) {
+        unsigned una = 0, due = 0;
+        for (int i = 0; i < n; ++i) {
+          due |= una & linee[i].x;
+          una |= linee[i].x;
         }
+        const unsigned sole = una & ~due;
+        if (sole == 0) break;
+        int k = 0;
+        for (int i = 0; i < n; ++i)
+          if (!(linee[i].x & sole)) linee[k++] = linee[i];
+        n = k;
       }
 
       Bit usate = 0;
