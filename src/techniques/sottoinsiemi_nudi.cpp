@@ -177,14 +177,23 @@ struct Gruppo {
 // Strikes the group's digits from the other cells of zone z. Search mode describes the first
 // cell that holds any of them; apply mode removes one digit from it. False when no cell has one.
 bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
-  for (int j = 0; j < 9; ++j) {
+  unsigned posti = 0x1FF;
+  if (g.Can.tuttiCanonici()) {
+    // The cells that list a digit of the group, from the masks: a text in the program's form
+    // lists its mask's digits, and an empty one none.
+    const std::uint16_t cifre = Maschera(gr.cifre);
+    posti = 0;
+    for (int j = 0; j < 9; ++j)
+      posti |= static_cast<unsigned>((g.Can.maschera(Zona()[z][j]) & cifre) != 0) << j;
+  }
+  for (; posti != 0; posti &= posti - 1) {
+    const int j = std::countr_zero(posti);
     const int c = Zona()[z][j];
     if (t[j].empty() || g.HaValore(c)) continue;
     bool nelGruppo = false;
     for (int k = 0; k < gr.n; ++k) nelGruppo = nelGruppo || gr.pos[k] == j;
     if (nelGruppo) continue;
 
-    const std::string& can = g.Can[c];
     std::size_t k = 0;
     while (k < gr.cifre.size() && !g.Can.ha(c, gr.cifre[k])) ++k;
     if (k == gr.cifre.size()) continue;
@@ -201,7 +210,7 @@ bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
     }
 
     MossaTrovata& mt = g.Mossa;
-    std::string nuovo = can;
+    std::string nuovo = g.Can[c];
     std::string tolti;
     for (char d : gr.cifre) {
       if (!HaCandidato(nuovo, d)) continue;
