@@ -210,12 +210,14 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
     const char cifre[2] = {d1, d2};
     const std::string D = Incornicia(std::string_view(cifre, 2));
     const int celle[2] = {ElencoCoppie::CellaA(r1), ElencoCoppie::CellaB(r1)};
+    const auto coppia = static_cast<std::uint16_t>(1u << (d1 - '0') | 1u << (d2 - '0'));
     for (int k = 0; k < 2; ++k) {
       const int c = celle[k];
-      if (g.Can[c] == D) continue;
+      // A text in the program's form is D exactly when its digits are the pair's.
+      if (g.Can.canonico(c) ? g.Can.maschera(c) == coppia : g.Can[c] == D) continue;
       if (!g.SoloRicerca) {
         g.Trovata = true;
-        g.Can.set(c, D);
+        g.Can.setDaMaschera(c, coppia);
         Colora(g, c, kVerdeNascosto);
         ContaPasso(g);
         continue;
