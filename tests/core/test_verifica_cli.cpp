@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -63,8 +64,11 @@ class VerificaInParallelo : public ::testing::Test {
     std::remove(primo_.c_str());
     std::remove(secondo_.c_str());
   }
+  // Tests run side by side in separate processes: each writes files of its own.
   static std::string Scrivi(const std::string& nome, const std::vector<std::string>& righe) {
-    const std::string percorso = ::testing::TempDir() + "orvento_parallelo_" + nome + ".txt";
+    const std::string percorso = ::testing::TempDir() + "orvento_" +
+                                 ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                                 "_" + std::to_string(std::random_device{}()) + "_" + nome + ".txt";
     std::ofstream f(percorso);
     for (const std::string& r : righe) f << r << '\n';
     return percorso;
