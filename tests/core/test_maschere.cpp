@@ -52,9 +52,24 @@ TEST(Maschere, MasksFollowEveryChange) {
   Cifre cifre;
   TestiCandidati testi;
   const char* forme[] = {"", "  ", " 12 ", " 2489 ", " 123456789 ", " 21 ", " 55 ", " 1 3 "};
+  // The texts as plain strings, changed the plain way: the kept texts are written out only when
+  // read, and must read the same at any moment, in copies too.
+  std::array<std::string, kCelle> attesi{};
   for (int passo = 0; passo < 20000; ++passo) {
     const int c = static_cast<int>(rnd() % kCelle);
-    switch (rnd() % 4) {
+    const std::array<std::uint64_t, 3> timbri = {
+        testi.timbro(ZonaRiga(c)), testi.timbro(ZonaColonna(c)), testi.timbro(ZonaQuadro(c))};
+    const std::string prima = attesi[c];
+    switch (rnd() % 5) {
+      case 4: {
+        const int k = static_cast<int>(rnd() % kCelle);
+        ASSERT_EQ(testi[k], attesi[k]) << passo;
+        const TestiCandidati copia = testi;
+        ASSERT_EQ(copia.ridotto(c), Trim(attesi[c])) << passo;
+        ASSERT_EQ(copia.dimensione(c), attesi[c].size()) << passo;
+        ASSERT_EQ(copia[c], attesi[c]) << passo;
+        break;
+      }
       case 0: {
         const int v = static_cast<int>(rnd() % 10);
         cifre.set(c, v == 0 ? '\0' : static_cast<char>('0' + v));
@@ -63,16 +78,38 @@ TEST(Maschere, MasksFollowEveryChange) {
       case 1:
         cifre.set(c, rnd() % 8 == 0 ? 'x' : 0);
         break;
-      case 2:
-        testi.set(c, forme[rnd() % 8]);
+      case 2: {
+        const char* forma = forme[rnd() % 8];
+        testi.set(c, forma);
+        attesi[c] = forma;
         break;
+      }
       case 3:
-        if (rnd() % 4 == 0)
-          testi.setDaMaschera(c, static_cast<std::uint16_t>(rnd() & 0x3FE));
-        else
-          testi.togli(c, static_cast<char>('1' + rnd() % 9));
+        if (rnd() % 4 == 0) {
+          const auto m = static_cast<std::uint16_t>(rnd() & 0x3FE);
+          testi.setDaMaschera(c, m);
+          attesi[c] = " ";
+          for (int d = 1; d <= 9; ++d)
+            if (m >> d & 1) attesi[c] += static_cast<char>('0' + d);
+          attesi[c] += ' ';
+        } else {
+          const char d = static_cast<char>('1' + rnd() % 9);
+          testi.togli(c, d);
+          if (const std::size_t p = attesi[c].find(d); p != std::string::npos)
+            attesi[c].erase(p, 1);
+        }
         break;
     }
+    // A text that changed moves the stamps of its three zones.
+    if (attesi[c] != prima) {
+      EXPECT_NE(testi.timbro(ZonaRiga(c)), timbri[0]) << passo;
+      EXPECT_NE(testi.timbro(ZonaColonna(c)), timbri[1]) << passo;
+      EXPECT_NE(testi.timbro(ZonaQuadro(c)), timbri[2]) << passo;
+    }
+  }
+  for (int c = 0; c < kCelle; ++c) {
+    EXPECT_EQ(testi.dimensione(c), attesi[c].size()) << c;
+    EXPECT_EQ(testi[c], attesi[c]) << c;
   }
   for (int z = 0; z < kZone; ++z) {
     for (int n = 2; n <= 4; ++n) {
