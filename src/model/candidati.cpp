@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "model/celle.h"
 #include "ui/finestra.h"
 
 namespace orv {
@@ -67,6 +68,14 @@ void ControlloErrori(Gioco& g, int c, char v) {
       if (mostra) g.f.caN[k].setCaption(resto);
     }
   }
+}
+
+void PiazzaProvvisoria(Gioco& g, int c, char d) {
+  ImpostaValore(g, c, d, Origine::Provvisoria);
+  if (g.InRisoluzione) ++g.NumConsigli;
+  ++g.Riempite;
+  g.Trovata = true;
+  ControlloErrori(g, c, d);
 }
 
 void SegnalaErrore(Gioco& g) {

@@ -15,6 +15,10 @@ void TogliPresenti(Gioco& g, int c, int z);
 // cell left without candidates (silently inside a trial: only NessunErrore tells).
 void ControlloErrori(Gioco& g, int c, char v);
 
+// A value the solving run places itself, in apply mode: provisional (it shows in ColoreMossa),
+// counted as a step of the run while InRisoluzione, then the error check.
+void PiazzaProvvisoria(Gioco& g, int c, char d);
+
 // The report of a contradiction, with the red semaphore and the counted error.
 void SegnalaErrore(Gioco& g);
 

@@ -172,13 +172,8 @@ void CasellaSola(Gioco& g) {
       // A zone with a repeated value leaves no digit to place; the error check of the other
       // placements is what reports such a grid.
       if (v < 1 || v > 9) continue;
-      const char d = static_cast<char>('0' + v);
-      if (g.InRisoluzione) ++g.NumConsigli;
-      ImpostaValore(g, cella, d, Origine::Provvisoria);
-      g.Trovata = true;
+      PiazzaProvvisoria(g, cella, static_cast<char>('0' + v));
       cambiato = true;
-      ++g.Riempite;
-      ControlloErrori(g, cella, d);
       break;
     }
     if (g.InTentativo && !g.NessunErrore) return;

@@ -130,14 +130,10 @@ void ContaPasso(Gioco& g) {
   if (g.InRisoluzione) ++g.NumConsigli;
 }
 
-// Apply mode: the hidden single d goes into c as a provisional value.
+// Apply mode: the hidden single d goes into c as a provisional value, on green.
 void PiazzaNascosto(Gioco& g, int c, char d) {
-  ImpostaValore(g, c, d, Origine::Provvisoria);
   Colora(g, c, kVerdeNascosto);
-  ContaPasso(g);
-  ++g.Riempite;
-  g.Trovata = true;
-  ControlloErrori(g, c, d);
+  PiazzaProvvisoria(g, c, d);
 }
 
 // Hidden triple (N = 3) or quad (N = 4) in zone z. True when the call is over.

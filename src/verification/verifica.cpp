@@ -82,14 +82,6 @@ void AbilitaGioco(Gioco& g) {
   f.voce("mSugge1").setChecked(false);
 }
 
-// A value placed by the run itself: invisible while pass 1 runs (ColoreMossa is white).
-void PiazzaProvvisoria(Gioco& g, int c, char d) {
-  ImpostaValore(g, c, d, Origine::Provvisoria);
-  g.Trovata = true;
-  ++g.Riempite;
-  ++g.NumConsigli;
-}
-
 // Two equal values in one zone: both digits red and the run does not start.
 bool TrovaDoppione(Gioco& g) {
   for (int z = 0; z < kZone; ++z) {
@@ -139,9 +131,7 @@ Passo Iterazione(Gioco& g) {
 
   if (g.CandidatiPronti) {
     if (const int c = g.Can.primoSolo(); c >= 0) {
-      const char d = g.Can.ridotto(c)[0];
-      PiazzaProvvisoria(g, c, d);
-      ControlloErrori(g, c, d);
+      PiazzaProvvisoria(g, c, g.Can.ridotto(c)[0]);
     }
     if (fallito()) return Passo::TentativoFallito;
     if (g.Trovata) return Passo::Trovato;
@@ -206,7 +196,6 @@ bool ProssimoTentativo(Gioco& g) {
     if (g.IndiceTentativo > g.NumVociTentativi) return false;
     const VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
     PiazzaProvvisoria(g, v.Casella, v.Cifra);
-    ControlloErrori(g, v.Casella, v.Cifra);
     if (g.NessunErrore) return true;
     SegnaFallito(g);
   }
