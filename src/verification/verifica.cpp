@@ -44,8 +44,10 @@ std::string SuffissoZona(const std::optional<int>& z) {
   return "-C";
 }
 
-std::string TestoValore(const Gioco& g, int c) {
-  return g.HaValore(c) ? std::string(1, g.Cifra[c]) : std::string(" ");
+// The grid as it stands, into a solution table: each cell's digit, or a blank.
+void RegistraGriglia(const Gioco& g, std::array<std::string, kCelle>& griglia) {
+  for (int c = 0; c < kCelle; ++c)
+    griglia[c] = g.HaValore(c) ? std::string(1, g.Cifra[c]) : std::string(" ");
 }
 
 // Prints a solution grid into a picture box, one row a line, each entry followed by a blank.
@@ -187,7 +189,7 @@ bool ProssimoTentativo(Gioco& g) {
     if (!g.InTentativo) {
       PreparaTentativi(g);
       RegistraStato(g);
-      for (int c = 0; c < kCelle; ++c) g.Soluzione[c] = TestoValore(g, c);
+      RegistraGriglia(g, g.Soluzione);
     } else {
       RipristinaFlash(g);
     }
@@ -236,7 +238,7 @@ void Passata2(Gioco& g) {
   const std::array<Origine, kCelle> originiPrima = g.Orig;
   // The candidate texts go back whole, with their masks.
   const TestiCandidati testiPrima = g.Can;
-  for (int c = 0; c < kCelle; ++c) g.f.caN[c].setVisible(false);
+  MostraCaselle(g, false);
   g.Livello = LivelloConsiglio::Dove;
   int totale = g.Riempite;
   // Each replay lists its own moves: a second verification of the same game starts afresh.
@@ -295,8 +297,8 @@ void Passata2(Gioco& g) {
                     originiPrima[c] == Origine::Blu ? Origine::Blu : Origine::Nera);
     else
       SvuotaCella(g, c);
-    if (!g.InCreazione) g.f.caN[c].setVisible(true);
   }
+  if (!g.InCreazione) MostraCaselle(g, true);
   g.Can = testiPrima;
 }
 
@@ -347,7 +349,6 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   g.InTentativo = false;
   g.ValoreIniziale = 1;
   g.ValoreFinale = 9;
-  const int riempiteInizio = g.Riempite;
   const int erroriInizio = g.NumErrori;
   g.ColoreMossa = kBianco;
   f.ListCons.clear();
@@ -420,7 +421,7 @@ EsitoVerifica Gioca_Click(Gioco& g) {
     g.UsoMetodiSalvati = g.UsoMetodiConta;
     // The record of the schema as it was before the run replaces the Flash.
     if (g.RigheUsate == 27) g.RigheDati = g.RigheDatiCopia;
-    for (int c = 0; c < kCelle; ++c) g.SoluzioneTentativi[c] = TestoValore(g, c);
+    RegistraGriglia(g, g.SoluzioneTentativi);
     StampaGriglia(f.APeri, g.SoluzioneTentativi);
     RipristinaFlash(g);
     f.voce("mPerSuCom").setEnabled(true);
@@ -431,7 +432,7 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   f.voce("mSoluz").setEnabled(true);
 
   if (g.Tentativi == 0) {
-    for (int c = 0; c < kCelle; ++c) g.Soluzione[c] = TestoValore(g, c);
+    RegistraGriglia(g, g.Soluzione);
     // Without trials there is no trial solution: one left by an earlier run must not be shown.
     for (auto& s : g.SoluzioneTentativi) s.clear();
   }
@@ -439,7 +440,6 @@ EsitoVerifica Gioca_Click(Gioco& g) {
 
   for (int c = 0; c < kCelle; ++c)
     if (g.HaValore(c) && g.Orig[c] == Origine::Provvisoria) SvuotaCella(g, c);
-  g.Riempite = riempiteInizio;
   if (!(conTentativi && g.RigheLette >= 18)) RicalcoloCandidati(g);
   g.InTentativo = false;
   g.InRisoluzione = false;
