@@ -59,6 +59,28 @@ struct ZoneSenzaEsito {
 // The searches that remember them: a method, a group size and search or apply mode.
 inline constexpr int kRicercheZona = 18;
 
+// What the last restore of the record (RipristinaFlash, RipristinaFile) read, and what it left:
+// the trials of a verification run restore the same Flash again and again. Its inputs are the
+// record rows, how many blocks of them are used and the two cell font sizes; the result is the
+// grid state and the caption, font and colours of each cell label.
+struct LetturaRecord {
+  struct Etichetta {
+    std::string caption;
+    Font font;
+    Colore testo = 0;
+    Colore sfondo = 0;
+  };
+  bool valida = false;
+  std::array<std::string, 27> righe;
+  int blocchi = 0;
+  double dimValore = 0;
+  double dimCandidati = 0;
+  Cifre cifra;
+  std::array<Origine, kCelle> orig{};
+  TestiCandidati can;
+  std::array<Etichetta, kCelle> etichette;
+};
+
 struct Gioco {
   explicit Gioco(Platform& platform) : platform(platform) {}
   Gioco(const Gioco&) = delete;
@@ -99,6 +121,7 @@ struct Gioco {
 
   // --- Record and Flash -----------------------------------------------------------------
   int RigheUsate = 0;
+  LetturaRecord UltimaLettura;
   int RiempiteRegistrate = 0;
   int ConsigliInizioTentativi = 0;
   bool DatiRegistrati = false;

@@ -78,73 +78,61 @@ void Leggi(Gioco& g) {
   }
 }
 
-// What the last restore read and left. Between the trials of a verification run the same Flash
-// is restored again and again, and reading it took a tenth of the run. What the reading leaves
-// depends on nothing but the record rows, which of them are used and the two font sizes, so a
-// restore of the same inputs takes the kept result instead: the grid state is copied and each
-// cell label is given the caption, font and colours it had after the reading, through its setters
-// so that a renderer still sees what changed. The inputs are compared whole at every restore, so
-// whatever wrote the rows in between, the result cannot be an old one.
-struct UltimaLettura {
-  bool valida = false;
-  std::array<std::string, 27> righe;
-  int righeUsate = 0;
-  double dimValore = 0;
-  double dimCandidati = 0;
-  Cifre cifra;
-  std::array<Origine, kCelle> orig{};
-  TestiCandidati can;
-  struct Etichetta {
-    std::string caption;
-    Font font;
-    Colore testo = 0;
-    Colore sfondo = 0;
-  };
-  std::array<Etichetta, kCelle> etichette;
+// Only the blocks the restore reads tell apart two row counts.
+int Blocchi(int righeUsate) {
+  return righeUsate > 18 ? 3 : righeUsate > 9 ? 2 : 1;
+}
 
-  // Only the blocks the restore reads tell apart two row counts.
-  static int Blocchi(int righeUsate) { return righeUsate > 18 ? 3 : righeUsate > 9 ? 2 : 1; }
+// Between the trials of a verification run the same Flash is restored again and again, and
+// reading it took a tenth of the run. What the reading leaves depends on nothing but its inputs
+// (see LetturaRecord), so a restore of the same inputs takes the kept result instead: the grid
+// state is copied and each cell label is given the caption, font and colours it had after the
+// reading, through its setters so that a renderer still sees what changed. The inputs are
+// compared whole at every restore, so whatever wrote the rows in between, the result cannot be
+// an old one.
+bool StessaLettura(const Gioco& g) {
+  const LetturaRecord& u = g.UltimaLettura;
+  return u.valida && u.blocchi == Blocchi(g.RigheUsate) && u.dimValore == g.DimValore &&
+         u.dimCandidati == g.DimCandidati && u.righe == g.RigheDati;
+}
 
-  bool vale(const Gioco& g) const {
-    return valida && Blocchi(righeUsate) == Blocchi(g.RigheUsate) && dimValore == g.DimValore &&
-           dimCandidati == g.DimCandidati && righe == g.RigheDati;
+void RicordaLettura(Gioco& g) {
+  LetturaRecord& u = g.UltimaLettura;
+  u.valida = true;
+  u.righe = g.RigheDati;
+  u.blocchi = Blocchi(g.RigheUsate);
+  u.dimValore = g.DimValore;
+  u.dimCandidati = g.DimCandidati;
+  u.cifra = g.Cifra;
+  u.orig = g.Orig;
+  u.can = g.Can;
+  for (int c = 0; c < kCelle; ++c) {
+    const Label& l = g.f.caN[c];
+    u.etichette[c] = {l.caption(), l.font(), l.foreColor(), l.backColor()};
   }
-  void ricorda(const Gioco& g) {
-    valida = true;
-    righe = g.RigheDati;
-    righeUsate = g.RigheUsate;
-    dimValore = g.DimValore;
-    dimCandidati = g.DimCandidati;
-    cifra = g.Cifra;
-    orig = g.Orig;
-    can = g.Can;
-    for (int c = 0; c < kCelle; ++c) {
-      const Label& l = g.f.caN[c];
-      etichette[c] = {l.caption(), l.font(), l.foreColor(), l.backColor()};
-    }
+}
+
+void RiportaLettura(Gioco& g) {
+  const LetturaRecord& u = g.UltimaLettura;
+  g.Cifra = u.cifra;
+  g.Orig = u.orig;
+  g.Can = u.can;
+  for (int c = 0; c < kCelle; ++c) {
+    const LetturaRecord::Etichetta& e = u.etichette[c];
+    Label& l = g.f.caN[c];
+    l.setCaption(e.caption);
+    l.setFont(e.font);
+    l.setForeColor(e.testo);
+    l.setBackColor(e.sfondo);
   }
-  void riporta(Gioco& g) const {
-    g.Cifra = cifra;
-    g.Orig = orig;
-    g.Can = can;
-    for (int c = 0; c < kCelle; ++c) {
-      const Etichetta& e = etichette[c];
-      Label& l = g.f.caN[c];
-      l.setCaption(e.caption);
-      l.setFont(e.font);
-      l.setForeColor(e.testo);
-      l.setBackColor(e.sfondo);
-    }
-  }
-};
+}
 
 void Ripristina(Gioco& g) {
-  thread_local UltimaLettura ultima;
-  if (ultima.vale(g)) {
-    ultima.riporta(g);
+  if (StessaLettura(g)) {
+    RiportaLettura(g);
   } else {
     Leggi(g);
-    ultima.ricorda(g);
+    RicordaLettura(g);
   }
 
   g.Riempite = g.Cifra.piene();
