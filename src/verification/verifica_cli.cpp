@@ -224,26 +224,40 @@ class Flusso {
       if (coda_.size() < limite) return false;
       Pronte(pronte);
       if (pronte.empty()) {
-        if (prossima_ < base_ + coda_.size()) {
-          mia = &coda_[prossima_ - base_];
-          ++prossima_;
-        } else {
+        mia = Prossima();
+        if (!mia) {
           pronto_.wait(lk);
           return true;
         }
       }
     }
-    if (!pronte.empty()) {
-      // Printing waits for no worker.
-      for (const Voce& v : pronte) Stampa(v);
-      return true;
-    }
-    if (!mia->fatta) {
-      Verifica(Principale(), *mia);
-      std::lock_guard<std::mutex> lk(m_);
-      mia->fatta = true;
-    }
+    // Printing waits for no worker.
+    for (const Voce& v : pronte) Stampa(v);
+    if (mia) Svolgi(Principale(), *mia);
     return true;
+  }
+
+  // The next line no worker has taken, or null (the caller holds the lock).
+  Voce* Prossima() {
+    if (prossima_ >= base_ + coda_.size()) return nullptr;
+    return &coda_[prossima_++ - base_];
+  }
+
+  // Verifies a taken line, unless it needed no verifying, and marks it done. True when it is the
+  // front line, the only one the calling thread waits for.
+  bool Svolgi(Banco& banco, Voce& v) {
+    if (!v.fatta) {
+      try {
+        Verifica(banco, v);
+      } catch (...) {
+        // The first failure reaches the caller; the line counts as not verified.
+        std::lock_guard<std::mutex> lk(m_);
+        if (!errore_) errore_ = std::current_exception();
+      }
+    }
+    std::lock_guard<std::mutex> lk(m_);
+    v.fatta = true;
+    return &v == &coda_.front();
   }
 
   // The calling thread is a worker too.
@@ -268,26 +282,10 @@ class Flusso {
       {
         std::unique_lock<std::mutex> lk(m_);
         lavoro_.wait(lk, [this] { return fine_ || prossima_ < base_ + coda_.size(); });
-        if (prossima_ >= base_ + coda_.size()) return;
-        v = &coda_[prossima_ - base_];
-        ++prossima_;
+        v = Prossima();
+        if (!v) return;
       }
-      if (v->fatta) continue;
-      try {
-        Verifica(banco, *v);
-      } catch (...) {
-        // The first failure reaches the caller; the line counts as not verified.
-        std::lock_guard<std::mutex> lk(m_);
-        if (!errore_) errore_ = std::current_exception();
-      }
-      bool primo;
-      {
-        std::lock_guard<std::mutex> lk(m_);
-        v->fatta = true;
-        primo = v == &coda_.front();
-      }
-      // The calling thread waits only for the front line.
-      if (primo) pronto_.notify_one();
+      if (Svolgi(banco, *v)) pronto_.notify_one();
     }
   }
 
