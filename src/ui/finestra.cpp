@@ -64,10 +64,9 @@ void Form_Load(Gioco& g) {
 
 void DisponiGriglia(Gioco& g) {
   Form1& f = g.f;
-  // A grid already built has its lines and headings 1..9 laid again as new copies of member 0:
-  // reload gives a loaded member just that, and keeps it.
-  const bool costruita = g.GrigliaCostruita;
-  if (costruita)
+  // The lines and headings 1..9 are laid as new copies of member 0: reload loads them the first
+  // time, and gives a loaded member just that afterwards, keeping it.
+  if (g.GrigliaCostruita)
     for (int i = f.cM.upperBound() - 1; i >= 1; --i) f.cM.unload(i);
   f.surface.clear();
   const int passo = g.PassoCasella;
@@ -88,11 +87,11 @@ void DisponiGriglia(Gioco& g) {
   g.Cursore = 0;
   const int x0 = g.OrigineSinistra - 20, y0 = g.OrigineAlto - 20;
   for (int i = 0; i <= 9; ++i) {
-    Line& o = costruita ? f.liO.reload(i) : f.liO.load(i);
+    Line& o = f.liO.reload(i);
     o.setEnds(x0, y0 + passo * i, x0 + 9 * passo, y0 + passo * i);
     o.setBorderWidth(i % 3 == 0 ? 3 : 1);
     o.setVisible(true);
-    Label& h = costruita ? f.ri.reload(i) : f.ri.load(i);
+    Label& h = f.ri.reload(i);
     h.setCaption(std::string(1, static_cast<char>('A' + i)));
     h.move(o.x1() - 200, o.y1() + 100, 180, 255);
     h.setVisible(i < 9);
@@ -100,11 +99,11 @@ void DisponiGriglia(Gioco& g) {
   g.GrigliaDestra = f.liO[9].x2();
   g.GrigliaBasso = f.liO[9].y2();
   for (int i = 0; i <= 9; ++i) {
-    Line& v = costruita ? f.liV.reload(i) : f.liV.load(i);
+    Line& v = f.liV.reload(i);
     v.setEnds(x0 + passo * i, y0, x0 + passo * i, y0 + 9 * passo);
     v.setBorderWidth(i % 3 == 0 ? 3 : 1);
     v.setVisible(true);
-    Label& h = costruita ? f.co.reload(i) : f.co.load(i);
+    Label& h = f.co.reload(i);
     h.setCaption(std::string(1, static_cast<char>('a' + i)));
     h.move(v.x1() + 200, y0 - 200, 240, 195);
     h.setVisible(i < 9);
