@@ -8,20 +8,17 @@
 
 namespace orv {
 
-enum class RicercaZona { Nascosti = 0, Nudi = 4, TerneQuaterne = 6 };
+// Each search's first slot less its smallest group size, so that the slot is the value plus n:
+// Nascosti 1..4 in slots 0..3, Nudi 2..3 in 4..5, TerneQuaterne 3..5 in 6..8.
+enum class RicercaZona { Nascosti = -1, Nudi = 2, TerneQuaterne = 3 };
 
-// The memory of one search: the method, its group size n (Nascosti 1..4, Nudi 2..3,
-// TerneQuaterne 3..5), and the mode, since apply mode places hidden singles that search mode
-// passes over.
+// The memory of one search: the method, its group size n, and the mode, since apply mode places
+// hidden singles that search mode passes over (search mode takes the second half of the slots).
 class MemoriaZone {
  public:
   MemoriaZone(Gioco& g, RicercaZona r, int n)
       : g_(g),
-        m_(g.SenzaEsito[static_cast<int>(r) + n -
-                        (r == RicercaZona::Nascosti ? 1
-                         : r == RicercaZona::Nudi   ? 2
-                                                    : 3) +
-                        (g.SoloRicerca ? kRicercheZona / 2 : 0)]) {}
+        m_(g.SenzaEsito[static_cast<int>(r) + n + (g.SoloRicerca ? kRicercheZona / 2 : 0)]) {}
 
   // True when zone z holds what it held when the search last found nothing there. Otherwise
   // the zone's stamps are noted, for `nulla`.
