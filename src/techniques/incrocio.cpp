@@ -52,35 +52,29 @@ std::optional<int> PrimoCandidatoPuro(const Gioco& g) {
 
 namespace {
 
-// Where each value is placed, as 9-bit masks: righe[v] has bit r when row r holds v, and so on.
-// A cell is excluded for v exactly when its row, its column or its box holds v, so the crossing
-// needs no cell-by-cell marks: each zone's free places for v are one mask operation. The grid
-// keeps these masks up to date.
-struct Posti {
-  const Cifre& cifre;
-  const std::array<std::uint16_t, kZone>& vuote;
-  explicit Posti(const Gioco& g) : cifre(g.Cifra), vuote(g.Cifra.vuote()) {}
-
-  bool Esclusa(int c, int v) const {
-    const int r = c / 9, k = c % 9;
-    return (cifre.righe(v) >> r & 1) || (cifre.colonne(v) >> k & 1) ||
-           (cifre.quadri(v) >> (3 * (r / 3) + k / 3) & 1);
-  }
-};
+// The grid keeps, per value, the rows, columns and boxes that hold it. A cell is excluded for v
+// exactly when its row, its column or its box holds v, so the crossing needs no cell-by-cell
+// marks: each zone's free places for v are one mask operation.
+bool Esclusa(const Cifre& cifre, int c, int v) {
+  const int r = c / 9, k = c % 9;
+  return (cifre.righe(v) >> r & 1) || (cifre.colonne(v) >> k & 1) ||
+         (cifre.quadri(v) >> (3 * (r / 3) + k / 3) & 1);
+}
 
 // Three bits, one per group of three positions of a zone, widened to those positions.
 constexpr std::array<std::uint16_t, 8> kTerne = {0, 0x7, 0x38, 0x3F, 0x1C0, 0x1C7, 0x1F8, 0x1FF};
 
 // The first zone, from 26 down to 0, where v has exactly one free place (in `liberi`); -1 when
 // there is none. A zone that holds v has none: all its cells are excluded.
-int ZonaConUnPosto(const Posti& p, int v, unsigned& liberi) {
-  const unsigned righe = p.cifre.righe(v), colonne = p.cifre.colonne(v), quadri = p.cifre.quadri(v);
+int ZonaConUnPosto(const Cifre& cifre, int v, unsigned& liberi) {
+  const unsigned righe = cifre.righe(v), colonne = cifre.colonne(v), quadri = cifre.quadri(v);
+  const std::array<std::uint16_t, kZone>& vuote = cifre.vuote();
   // A value in every row has no free place left anywhere.
   if (righe == 0x1FF) return -1;
   // A box: its three rows across, its three columns down.
   for (int b = 8; b >= 0; --b) {
     if (quadri >> b & 1) continue;
-    liberi = p.vuote[18 + b] &
+    liberi = vuote[18 + b] &
              ~(kTerne[righe >> (3 * (b / 3)) & 7] | ((colonne >> (3 * (b % 3)) & 7) * 0x49u));
     if (UnoSolo(liberi)) return 18 + b;
   }
@@ -92,29 +86,29 @@ int ZonaConUnPosto(const Posti& p, int v, unsigned& liberi) {
   }
   for (int k = 8; k >= 0; --k) {
     if (colonne >> k & 1) continue;
-    liberi = p.vuote[9 + k] & ~(righe | pila[k / 3]);
+    liberi = vuote[9 + k] & ~(righe | pila[k / 3]);
     if (UnoSolo(liberi)) return 9 + k;
   }
   // A row: the columns with v, and the boxes of its band.
   for (int r = 8; r >= 0; --r) {
     if (righe >> r & 1) continue;
-    liberi = p.vuote[r] & ~(colonne | kTerne[quadri >> (3 * (r / 3)) & 7]);
+    liberi = vuote[r] & ~(colonne | kTerne[quadri >> (3 * (r / 3)) & 7]);
     if (UnoSolo(liberi)) return r;
   }
   return -1;
 }
 
 // The crossing without its closing rule: the move search paints the grid white right after it.
-void Incroci(Gioco& g, const Posti& posti) {
+void Incroci(Gioco& g) {
   if (!g.SoloRicerca) return;
   // Values outside 1..9 can be neither placed nor found.
   const int da = std::max(g.ValoreIniziale, 1), a = std::min(g.ValoreFinale, 9);
   for (int v = da; v <= a; ++v) {
     unsigned liberi = 0;
-    const int z = ZonaConUnPosto(posti, v, liberi);
+    const int z = ZonaConUnPosto(g.Cifra, v, liberi);
     if (z < 0) continue;
     MossaTrovata& m = g.Mossa;
-    m.CodiceMetodo = UnoSolo(posti.vuote[z]) ? "USO" : z < 18 ? "ZOC" : "ZOB";
+    m.CodiceMetodo = UnoSolo(g.Cifra.vuote()[z]) ? "USO" : z < 18 ? "ZOC" : "ZOB";
     m.CasellaMossa = Zona()[z][std::countr_zero(liberi)];
     m.ValoreMossa = Incorniciato(v);
     m.ZonaMossa = z;
@@ -129,17 +123,16 @@ void Incroci(Gioco& g, const Posti& posti) {
 
 void RicercaIncroci(Gioco& g) {
   if (g.ValoreIniziale == 0) return;
-  Incroci(g, Posti(g));
+  Incroci(g);
 }
 
 void ColpoOcchio(Gioco& g) {
   if (g.ValoreIniziale == 0) return;
-  const Posti posti(g);
-  Incroci(g, posti);
+  Incroci(g);
   // One value keeps the marks of its places (the closing rule adds the cells with a value).
   if (g.ValoreIniziale == g.ValoreFinale) {
     const int v = g.ValoreIniziale;
-    for (int c = 0; c < kCelle; ++c) g.Esclusa[c] = v >= 1 && v <= 9 && posti.Esclusa(c, v);
+    for (int c = 0; c < kCelle; ++c) g.Esclusa[c] = v >= 1 && v <= 9 && Esclusa(g.Cifra, c, v);
   }
   ChiudiEsclusioni(g);
 }
