@@ -39,12 +39,35 @@ const char* Codice(Metodo m) {
 constexpr int kMaxCoppie = 4;
 constexpr int kMaxElenco = 10;
 
-using TestiZona = std::array<std::string_view, 9>;
+// The trimmed texts of a zone's cells, with what the candidate texts keep beside them.
+struct TestiZona {
+  std::array<std::string_view, 9> testo;
+  std::array<std::uint16_t, 9> maschera;
+  std::array<std::uint16_t, 5> lunghe;  // per length 2..4, the positions whose text has it
+  // Every text is in the program's form: a text is then its digits, and masks compare at once.
+  bool canonici;
 
-// The trimmed texts of the zone's cells, as the candidate texts keep them.
+  std::string_view operator[](int j) const { return testo[j]; }
+  bool Uguali(int a, int b) const {
+    return canonici ? maschera[a] == maschera[b] : testo[a] == testo[b];
+  }
+  // The positions whose text has from `da` to `a` characters (2 <= da <= a <= 4).
+  unsigned Lunghe(int da, int a) const {
+    unsigned m = 0;
+    for (int k = da; k <= a; ++k) m |= lunghe[k];
+    return m;
+  }
+};
+
 TestiZona TestiDellaZona(const Gioco& g, int z) {
   TestiZona t;
-  for (int j = 0; j < 9; ++j) t[j] = g.Can.ridotto(Zona()[z][j]);
+  for (int j = 0; j < 9; ++j) {
+    const int c = Zona()[z][j];
+    t.testo[j] = g.Can.ridotto(c);
+    t.maschera[j] = g.Can.maschera(c);
+  }
+  for (int k = 2; k <= 4; ++k) t.lunghe[k] = g.Can.conLunghezza(z, k);
+  t.canonici = g.Can.tuttiCanonici();
   return t;
 }
 
@@ -87,26 +110,26 @@ int LunghezzaUnione(std::string_view primo, std::uint16_t mprimo, std::uint16_t 
   return n < 16 ? n : 16;
 }
 
-// The texts of the naked pairs found in the zone, one per matching couple of cells.
+// The naked pairs found in the zone: the first cell of each matching couple of cells.
 struct Coppie {
-  std::array<std::string_view, kMaxCoppie> testo;
+  std::array<int, kMaxCoppie> pos;
   int n = 0;
-  void Aggiungi(std::string_view t) {
-    if (n < kMaxCoppie) testo[n++] = t;
-  }
-  bool Contiene(std::string_view t) const {
+  bool Contiene(const TestiZona& t, int j) const {
     for (int i = 0; i < n; ++i)
-      if (testo[i] == t) return true;
+      if (t.Uguali(pos[i], j)) return true;
     return false;
   }
 };
 
-void RaccogliCoppie(const TestiZona& t, Coppie& coppie) {
-  for (int j = 0; j < 8; ++j) {
-    if (t[j].size() != 2) continue;
-    for (int j2 = j + 1; j2 < 9; ++j2)
-      if (t[j2] == t[j]) coppie.Aggiungi(t[j]);
+Coppie RaccogliCoppie(const TestiZona& t) {
+  Coppie coppie;
+  const unsigned due = t.Lunghe(2, 2);
+  for (unsigned a = due; a != 0; a &= a - 1) {
+    const int j = std::countr_zero(a);
+    for (unsigned b = a & (a - 1); b != 0; b &= b - 1)
+      if (t.Uguali(std::countr_zero(b), j) && coppie.n < kMaxCoppie) coppie.pos[coppie.n++] = j;
   }
+  return coppie;
 }
 
 // The cells that may form a group: texts of two to `massimo` digits that are not a naked pair.
@@ -116,56 +139,18 @@ struct Elenco {
   int n = 0;
 };
 
-Elenco ElencoGruppi(const Gioco& g, int z, const TestiZona& t, const Coppie& coppie,
-                    std::size_t massimo) {
+Elenco ElencoGruppi(const TestiZona& t, int massimo) {
+  const Coppie coppie = RaccogliCoppie(t);
   Elenco e;
-  for (int j = 0; j < 9 && e.n < kMaxElenco; ++j) {
-    if (t[j].size() < 2 || t[j].size() > massimo) continue;
-    if (coppie.Contiene(t[j])) continue;
+  for (unsigned r = t.Lunghe(2, massimo); r != 0 && e.n < kMaxElenco; r &= r - 1) {
+    const int j = std::countr_zero(r);
+    if (coppie.Contiene(t, j)) continue;
     e.pos[e.n] = j;
     // Trimming takes only blanks away: the text's digits are the cell's.
-    e.maschera[e.n] = g.Can.maschera(Zona()[z][j]);
+    e.maschera[e.n] = t.maschera[j];
     ++e.n;
   }
   return e;
-}
-
-// The group cells of zone z, as RaccogliCoppie and ElencoGruppi find them, from the masks alone:
-// with every text in the program's form, a text is its digits, so two texts are equal when
-// their masks are, and the cells of each length are known per zone.
-Elenco ElencoDaMaschere(const Gioco& g, int z, int massimo) {
-  const std::array<int, 9>& zona = Zona()[z];
-  const unsigned due = g.Can.conLunghezza(z, 2);
-  std::array<std::uint16_t, kMaxCoppie> coppie;
-  int nc = 0;
-  for (unsigned a = due; a != 0; a &= a - 1) {
-    const int j = std::countr_zero(a);
-    const std::uint16_t m = g.Can.maschera(zona[j]);
-    for (unsigned b = a & (a - 1); b != 0; b &= b - 1)
-      if (g.Can.maschera(zona[std::countr_zero(b)]) == m && nc < kMaxCoppie) coppie[nc++] = m;
-  }
-  unsigned lunghe = due;
-  for (int k = 3; k <= massimo; ++k) lunghe |= g.Can.conLunghezza(z, k);
-  Elenco e;
-  for (; lunghe != 0 && e.n < kMaxElenco; lunghe &= lunghe - 1) {
-    const int j = std::countr_zero(lunghe);
-    const std::uint16_t m = g.Can.maschera(zona[j]);
-    bool coppia = false;
-    for (int i = 0; i < nc; ++i) coppia = coppia || coppie[i] == m;
-    if (coppia) continue;
-    e.pos[e.n] = j;
-    e.maschera[e.n] = m;
-    ++e.n;
-  }
-  return e;
-}
-
-// The group cells of zone z: from the masks when every text is in the program's form.
-Elenco Candidate(const Gioco& g, int z, const TestiZona& t, int massimo) {
-  if (g.Can.tuttiCanonici()) return ElencoDaMaschere(g, z, massimo);
-  Coppie coppie;
-  RaccogliCoppie(t, coppie);
-  return ElencoGruppi(g, z, t, coppie, static_cast<std::size_t>(massimo));
 }
 
 struct Gruppo {
@@ -178,13 +163,12 @@ struct Gruppo {
 // cell that holds any of them; apply mode removes one digit from it. False when no cell has one.
 bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
   unsigned posti = 0x1FF;
-  if (g.Can.tuttiCanonici()) {
+  if (t.canonici) {
     // The cells that list a digit of the group, from the masks: a text in the program's form
     // lists its mask's digits, and an empty one none.
     const std::uint16_t cifre = Maschera(gr.cifre);
     posti = 0;
-    for (int j = 0; j < 9; ++j)
-      posti |= static_cast<unsigned>((g.Can.maschera(Zona()[z][j]) & cifre) != 0) << j;
+    for (int j = 0; j < 9; ++j) posti |= static_cast<unsigned>((t.maschera[j] & cifre) != 0) << j;
   }
   for (; posti != 0; posti &= posti - 1) {
     const int j = std::countr_zero(posti);
@@ -283,36 +267,17 @@ bool QuattroCandidati(Gioco& g, int z, const TestiZona& t, const Elenco& e) {
   return false;
 }
 
-// The first two cells of the zone, in scan order, with the same two candidates.
 // The first k cells of the zone, in scan order, with the same text of k digits (k = 2, 3): the
 // first cell that has k - 1 equal ones after it, with the first of them.
-bool PrimoPuro(const Gioco& g, int z, const TestiZona& t, int k, Gruppo& gr) {
+bool PrimoPuro(const TestiZona& t, int k, Gruppo& gr) {
   gr = Gruppo{};
   gr.n = k;
-  if (g.Can.tuttiCanonici()) {
-    // Texts in the program's form are equal when their masks are.
-    const std::array<int, 9>& zona = Zona()[z];
-    const unsigned lunghe = g.Can.conLunghezza(z, k);
-    for (unsigned a = lunghe; a != 0; a &= a - 1) {
-      const int j = std::countr_zero(a);
-      const std::uint16_t m = g.Can.maschera(zona[j]);
-      gr.pos[0] = j;
-      int n = 1;
-      for (unsigned b = a & (a - 1); b != 0 && n < k; b &= b - 1)
-        if (g.Can.maschera(zona[std::countr_zero(b)]) == m) gr.pos[n++] = std::countr_zero(b);
-      if (n == k) {
-        gr.cifre = t[j];
-        return true;
-      }
-    }
-    return false;
-  }
-  for (int j = 0; j + k <= 9; ++j) {
-    if (t[j].size() != static_cast<std::size_t>(k)) continue;
+  for (unsigned a = t.Lunghe(k, k); a != 0; a &= a - 1) {
+    const int j = std::countr_zero(a);
     gr.pos[0] = j;
     int n = 1;
-    for (int j2 = j + 1; j2 < 9 && n < k; ++j2)
-      if (t[j2] == t[j]) gr.pos[n++] = j2;
+    for (unsigned b = a & (a - 1); b != 0 && n < k; b &= b - 1)
+      if (t.Uguali(std::countr_zero(b), j)) gr.pos[n++] = std::countr_zero(b);
     if (n == k) {
       gr.cifre = t[j];
       return true;
@@ -327,9 +292,9 @@ bool ZonaNudi(Gioco& g, int z, int n) {
   if (n == 2) {
     // Only the first pair of the zone is tried.
     Gruppo gr;
-    return PrimoPuro(g, z, t, 2, gr) && Elimina(g, z, t, gr, Metodo::CPN);
+    return PrimoPuro(t, 2, gr) && Elimina(g, z, t, gr, Metodo::CPN);
   }
-  const Elenco e = Candidate(g, z, t, 3);
+  const Elenco e = ElencoGruppi(t, 3);
   return e.n >= 3 && TreCandidati(g, z, t, e);
 }
 
@@ -340,21 +305,21 @@ bool ZonaTerneQuaterne(Gioco& g, int z, int n) {
   if (n == 3) {
     // Pure triples: only the first of the zone is tried.
     Gruppo gr;
-    return PrimoPuro(g, z, t, 3, gr) && Elimina(g, z, t, gr, Metodo::TRN);
+    return PrimoPuro(t, 3, gr) && Elimina(g, z, t, gr, Metodo::TRN);
   }
   if (n == 4) {
-    const Elenco e = Candidate(g, z, t, 4);
+    const Elenco e = ElencoGruppi(t, 4);
     return e.n >= 4 && QuattroCandidati(g, z, t, e);
   }
   // Pure quads: every one of the zone is tried until one removes something.
   for (int j = 0; j < 6; ++j) {
     if (t[j].size() != 4) continue;
     for (int j2 = j + 1; j2 < 7; ++j2) {
-      if (t[j2] != t[j]) continue;
+      if (!t.Uguali(j2, j)) continue;
       for (int j3 = j2 + 1; j3 < 8; ++j3) {
-        if (t[j3] != t[j]) continue;
+        if (!t.Uguali(j3, j)) continue;
         for (int j4 = j3 + 1; j4 < 9; ++j4) {
-          if (t[j4] != t[j]) continue;
+          if (!t.Uguali(j4, j)) continue;
           if (Elimina(g, z, t, Gruppo{{j, j2, j3, j4}, 4, t[j]}, Metodo::QUA)) return true;
         }
       }
