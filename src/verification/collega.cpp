@@ -2,22 +2,24 @@
 
 namespace orv {
 
+namespace {
+
+// A command that does nothing while a run, a search or a creation is under way: long loops let
+// events through.
+Handler SeLibero(Gioco& g, void (*comando)(Gioco&)) {
+  return [&g, comando] {
+    Occupazione o(g);
+    if (o.attivo()) comando(g);
+  };
+}
+
+}  // namespace
+
 void CollegaVerifica(Gioco& g) {
   Form1& f = g.f;
-  // While a run, a search or a creation is under way (events are let through by long loops),
-  // these commands do nothing.
-  f.Gioca.onClick = [&g] {
-    Occupazione o(g);
-    if (o.attivo()) Gioca_Click(g);
-  };
-  f.voce("mNuoVal").onClick = [&g] {
-    Occupazione o(g);
-    if (o.attivo()) VerificaSolvibilita(g);
-  };
-  f.voce("mValuta").onClick = [&g] {
-    Occupazione o(g);
-    if (o.attivo()) mValuta_Click(g);
-  };
+  f.Gioca.onClick = SeLibero(g, [](Gioco& x) { Gioca_Click(x); });
+  f.voce("mNuoVal").onClick = SeLibero(g, VerificaSolvibilita);
+  f.voce("mValuta").onClick = SeLibero(g, mValuta_Click);
 }
 
 }  // namespace orv
