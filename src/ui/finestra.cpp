@@ -298,10 +298,16 @@ void mRicMan_Click(Gioco& g) {
   for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3}) b->setEnabled(true);
 }
 
+std::string MotivoSchemaNonValido(std::string_view schema) {
+  if (schema.size() != kCelle) return std::to_string(schema.size()) + " caratteri invece di 81";
+  for (std::size_t i = 0; i < schema.size(); ++i)
+    if (schema[i] != '.' && (schema[i] < '0' || schema[i] > '9'))
+      return "carattere non valido in posizione " + std::to_string(i + 1);
+  return {};
+}
+
 bool ScriviSchema(Gioco& g, const std::string& schema) {
-  if (schema.size() != kCelle) return false;
-  for (char ch : schema)
-    if (ch != '.' && (ch < '0' || ch > '9')) return false;
+  if (!MotivoSchemaNonValido(schema).empty()) return false;
   Form1& f = g.f;
   for (int c = 0; c < kCelle; ++c) f.caN[c].setVisible(true);
   f.Apri.setEnabled(false);

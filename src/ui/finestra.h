@@ -31,6 +31,10 @@ void AggiornaPannello(Gioco& g);
 // the rest goes to the second line. The result may live in `buf`.
 std::string_view TestoCandidati(std::string_view ridotto, std::string& buf);
 
+// Why a line is no schema (81 characters, digits 1..9 and '.' or '0' for an empty cell); empty
+// when it is one.
+std::string MotivoSchemaNonValido(std::string_view schema);
+
 // The window as "Dati Iniziali" and the typed digits leave it: every cell visible, each digit of
 // `schema` (81 characters, '.' or '0' for an empty cell) a given, "Gioca" enabled. The batch
 // tool and the session driver start their runs from here. False, and nothing changed, when

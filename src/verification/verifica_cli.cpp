@@ -65,16 +65,6 @@ std::string_view SenzaSpazi(std::string_view s) {
   return s;
 }
 
-// Why a line is no puzzle (81 characters, digits 1..9 and '.' or '0' for an empty cell); empty
-// when it is one.
-std::string MotivoRigaNonValida(std::string_view riga) {
-  if (riga.size() != kCelle) return std::to_string(riga.size()) + " caratteri invece di 81";
-  for (std::size_t i = 0; i < riga.size(); ++i)
-    if (riga[i] != '.' && (riga[i] < '0' || riga[i] > '9'))
-      return "carattere non valido in posizione " + std::to_string(i + 1);
-  return {};
-}
-
 std::string Soluzione(const Gioco& g) {
   std::string s;
   for (const std::string& v : GrigliaSoluzione(g)) s += Trim(v);
@@ -392,7 +382,7 @@ int ComandoVerifica(const std::vector<std::string>& args, std::ostream& out, std
       v.nome = nome;
       v.numero = numero;
       v.riga = std::string(riga);
-      v.motivo = MotivoRigaNonValida(riga);
+      v.motivo = MotivoSchemaNonValido(riga);
       flusso.Aggiungi(std::move(v));
     }
     if (in->bad()) {
