@@ -133,8 +133,7 @@ void TogliCandidato(std::string& can, char d);
 inline int NumCandidati(std::string_view can) {
   return static_cast<int>(Trim(can).size());
 }
-// Runs on every cell of every zone in the error check and the techniques: a plain loop over a
-// dozen characters beats a call to memchr.
+// A plain loop over a dozen characters beats a call to memchr.
 inline bool HaCandidato(std::string_view can, char d) {
   for (char ch : can)
     if (ch == d) return true;

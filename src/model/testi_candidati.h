@@ -118,7 +118,8 @@ class TestiCandidati {
   }
   // The length of the whole text, blanks included.
   std::size_t dimensione(int c) const {
-    if (scaduto_[c]) return inizio_[c] == 0 ? 0 : lunghezza_[c] + 2;
+    // A text in the program's form, written out or not: "" or its digits between two blanks.
+    if (canonico_[c]) return inizio_[c] == 0 ? 0 : lunghezza_[c] + 2;
     return t_[c].size();
   }
   // The positions of zone z whose trimmed text is n characters long, for n = 2, 3, 4 (0 for any
