@@ -39,16 +39,16 @@ struct Partita {
 };
 
 void Carica(Gioco& g, const Posizione& p) {
-  g.Cifra = p.cifra;
-  g.Can = p.can;
+  g.griglia.Cifra = p.cifra;
+  g.griglia.Can = p.can;
 }
 
 void CaricaSchema(Gioco& g, const std::string& s) {
-  g.Riempite = 0;
+  g.griglia.Riempite = 0;
   for (int c = 0; c < kCelle; ++c) {
     if (s[c] >= '1' && s[c] <= '9') {
       ImpostaValore(g, c, s[c], Origine::Nera);
-      ++g.Riempite;
+      ++g.griglia.Riempite;
     } else {
       SvuotaCella(g, c);
     }
@@ -69,17 +69,17 @@ std::vector<Posizione> Posizioni(const char* nome, int passo) {
     if (riga.size() < 81) continue;
     CaricaSchema(g, riga);
     for (;;) {
-      if (n++ % passo == 0) pos.push_back({g.Cifra.valori(), g.Can.testi()});
+      if (n++ % passo == 0) pos.push_back({g.griglia.Cifra.valori(), g.griglia.Can.testi()});
       CercaMossa(g);
-      if (!g.Trovata || !g.Mossa.CasellaMossa) break;
-      const int c = *g.Mossa.CasellaMossa;
-      const std::string_view v = Trim(g.Mossa.ValoreMossa);
+      if (!g.ricerca.Trovata || !g.ricerca.Mossa.CasellaMossa) break;
+      const int c = *g.ricerca.Mossa.CasellaMossa;
+      const std::string_view v = Trim(g.ricerca.Mossa.ValoreMossa);
       if (v.size() == 1) {
         ImpostaValore(g, c, v[0], Origine::Blu);
-        ++g.Riempite;
+        ++g.griglia.Riempite;
         ControlloErrori(g, c, v[0]);
       } else {
-        g.Can.set(c, g.Mossa.ValoreMossa);
+        g.griglia.Can.set(c, g.ricerca.Mossa.ValoreMossa);
       }
     }
   }
@@ -103,15 +103,15 @@ void Misura(benchmark::State& state, const std::string& chiave) {
   Gioco& g = *p.g;
   g.f.Sugge0.setValue(true);
   if (!chiave.empty()) {
-    g.Priorita[1] = std::string(VoceMetodo(*MetodoDellaChiave(chiave)));
-    for (int i = 2; i < kVociPriorita; ++i) g.Priorita[i] = "  ";
+    g.tabelle.Priorita[1] = std::string(VoceMetodo(*MetodoDellaChiave(chiave)));
+    for (int i = 2; i < kVociPriorita; ++i) g.tabelle.Priorita[i] = "  ";
   }
   std::size_t i = 0;
   std::int64_t trovate = 0;
   for (auto _ : state) {
     Carica(g, pos[i]);
     CercaMossa(g);
-    trovate += g.Trovata;
+    trovate += g.ricerca.Trovata;
     if (++i == pos.size()) i = 0;
   }
   state.SetLabel(NomeRaccolta(static_cast<int>(state.range(0))));
@@ -127,7 +127,7 @@ void Carica_(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     Carica(g, pos[i]);
-    benchmark::DoNotOptimize(g.Can[0].data());
+    benchmark::DoNotOptimize(g.griglia.Can[0].data());
     if (++i == pos.size()) i = 0;
   }
   state.SetLabel(NomeRaccolta(static_cast<int>(state.range(0))));

@@ -1,4 +1,4 @@
-#include "ui/cli.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
   return orv::MainCli(argc, argv);

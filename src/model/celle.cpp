@@ -7,7 +7,7 @@ Colore ColoreOrigine(const Gioco& g, Origine o) {
     case Origine::Blu:
       return kBluMossa;
     case Origine::Provvisoria:
-      return g.ColoreMossa;
+      return g.verifica.ColoreMossa;
     case Origine::Nera:
       return kTestoPulsante;
     case Origine::Nessuna:
@@ -18,9 +18,9 @@ Colore ColoreOrigine(const Gioco& g, Origine o) {
 
 void ImpostaValore(Gioco& g, int c, char v, Origine o) {
   if (!CellaValida(c) || v == 0 || v == ' ') return;
-  g.Cifra.set(c, v);
-  g.Orig[c] = o;
-  g.Can.setDaMaschera(c, 0);
+  g.griglia.Cifra.set(c, v);
+  g.griglia.Orig[c] = o;
+  g.griglia.Can.setDaMaschera(c, 0);
   Label& l = g.f.caN[c];
   l.setCaption(std::string_view(&v, 1));
   l.setFont(CarattereValore(g));
@@ -28,15 +28,15 @@ void ImpostaValore(Gioco& g, int c, char v, Origine o) {
 }
 
 void SfondiBianchi(Gioco& g) {
-  if (g.f.caN.backColorChanges() == g.BiancheDa) return;
+  if (g.f.caN.backColorChanges() == g.cache.BiancheDa) return;
   for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kBianco);
-  g.BiancheDa = g.f.caN.backColorChanges();
+  g.cache.BiancheDa = g.f.caN.backColorChanges();
 }
 
 void SvuotaCella(Gioco& g, int c) {
   if (!CellaValida(c)) return;
-  g.Cifra.set(c, 0);
-  g.Orig[c] = Origine::Nessuna;
+  g.griglia.Cifra.set(c, 0);
+  g.griglia.Orig[c] = Origine::Nessuna;
   Label& l = g.f.caN[c];
   l.setCaption("");
   l.setFont(CarattereCandidati(g));

@@ -7,10 +7,10 @@ namespace orv {
 
 // The font of a cell's value and the font of its candidates.
 inline Font CarattereValore(const Gioco& g) {
-  return Font{"MS Sans Serif", g.DimValore, false, false};
+  return Font{"MS Sans Serif", g.geometria.DimValore, false, false};
 }
 inline Font CarattereCandidati(const Gioco& g) {
-  return Font{"Courier New", g.DimCandidati, false, false};
+  return Font{"Courier New", g.geometria.DimCandidati, false, false};
 }
 
 // Gives cell c the value v with origin o: the digit in the value font and the origin's colour,

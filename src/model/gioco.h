@@ -81,114 +81,118 @@ struct LetturaRecord {
   std::array<Etichetta, kCelle> etichette;
 };
 
-struct Gioco {
-  explicit Gioco(Platform& platform) : platform(platform) {}
-  Gioco(const Gioco&) = delete;
-  Gioco& operator=(const Gioco&) = delete;
+// The parts of the game model. Each is plain data, grouped by the subsystem that owns it. The
+// reset "Azzera Tutto" gives the per-game parts back fresh by assigning a new one, so a field
+// added to them later is reset too; the parts that outlive a game (the method tables, the grid
+// geometry, the creation in progress, the file names, the caches) are left alone by it.
 
-  Platform& platform;
-  Form1 f;
-
-  // --- The grid -------------------------------------------------------------------------
+// The grid: the value, origin and candidate text of each cell.
+struct Griglia {
   // The value of each cell: 0 for none, else the character shown.
   Cifre Cifra;
   std::array<Origine, kCelle> Orig{};
   TestiCandidati Can;
   int Riempite = 0;
-  // The background change count of the cell labels when they were last all made white
-  // (SfondiBianchi).
-  std::uint64_t BiancheDa = ~std::uint64_t{0};
 
   bool HaValore(int c) const { return CellaValida(c) && Cifra[c] != 0; }
   // The value as 1..9, 0 when the cell has none or holds something else.
   int Valore(int c) const {
     return HaValore(c) && Cifra[c] >= '1' && Cifra[c] <= '9' ? Cifra[c] - '0' : 0;
   }
+  bool operator==(const Griglia&) const = default;
+};
 
-  // --- Shared arrays --------------------------------------------------------------------
+// The state record (RigheDati) and the Flash, and what the game files read from them.
+struct RegistroFlash {
   std::array<std::string, 27> RigheDati;
   std::array<std::string, 27> RigheDatiCopia;
-  std::array<std::string, kCelle> Soluzione;
-  std::array<std::string, kCelle> SoluzioneTentativi;
-  std::array<std::string, kRigheUsoMetodi> UsoMetodiEtichetta;
-  std::array<int, kRigheUsoMetodi> UsoMetodiConta{};
-  std::array<int, kRigheUsoMetodi> UsoMetodiSalvati{};
-  int RigaMetodo = 0;
-  std::array<std::string, kVociPriorita> Priorita;
-  int NumMetodi = 0;
-  double DimValore = 0;
-  double DimCandidati = 0;
-
-  // --- Record and Flash -----------------------------------------------------------------
   int RigheUsate = 0;
-  LetturaRecord UltimaLettura;
   int RiempiteRegistrate = 0;
   int ConsigliInizioTentativi = 0;
-  bool DatiRegistrati = false;
+  bool DatiRegistrati = true;
   bool InSalvataggio = false;
-  int NumVociTentativi = 0;
   bool CandidatiModificati = false;
-
-  // --- Verification run -----------------------------------------------------------------
   // The schema came from a file or from creation: its givens are already in RigheDati.
   bool Ricaricato = false;
   // Last non-empty row of the record opened or created; 18 or more: it carries candidates.
   int RigheLette = 0;
+  bool operator==(const RegistroFlash&) const = default;
+};
+
+// The verification run behind "Gioca": its trials, its replay, the solution and the rating.
+struct StatoVerifica {
+  std::array<std::string, kCelle> Soluzione;
+  std::array<std::string, kCelle> SoluzioneTentativi;
+  std::array<int, kRigheUsoMetodi> UsoMetodiConta{};
+  std::array<int, kRigheUsoMetodi> UsoMetodiSalvati{};
+  int RigaMetodo = 0;
   // The run follows the deletion of a move: short report, no replay.
   bool InCancellazione = false;
   bool CandidatiPronti = false;
   // Rows 1..NumVociTentativi are used; row IndiceTentativo is the trial being tried (0: none).
   std::array<VoceTentativo, kVociTentativi> ElencoTentativi{};
+  int NumVociTentativi = 0;
   int IndiceTentativo = 0;
   std::array<std::string, kCelle> ValoriInizio;
   // The replay's moves: entry i (1..NumMosse) is ElencoMosse[i - 1]. No limit on their number.
   std::vector<std::string> ElencoMosse;
   int NumMosse = 0;
-  bool CreazioneFallita = false;
-  // Template and symmetry of the creation in progress, shown while creating.
-  int NumModello = 0;
-  int Simmetria = 0;
-
-  // --- Run flags ------------------------------------------------------------------------
   bool NessunErrore = true;
   bool InTentativo = false;
-  bool InCreazione = false;
-  bool InRisoluzione = false;
-  bool SoloRicerca = false;
-  bool Trovata = false;
   int NumConsigli = 0;
   int Tentativi = 0;
   Colore ColoreMossa = kBluMossa;
   std::string ValutazioneTesto = "??";
+  bool operator==(const StatoVerifica&) const = default;
+};
 
-  // --- Techniques -----------------------------------------------------------------------
+// The move search and the techniques: the mode flags, the found move, the crossing's marks.
+struct StatoRicerca {
+  bool SoloRicerca = false;
+  bool InRisoluzione = false;
+  bool Trovata = false;
   MossaTrovata Mossa;
   int ValoreIniziale = 0;
   int ValoreFinale = 0;
   std::array<bool, kCelle> Esclusa{};
-  std::array<ZoneSenzaEsito, kRicercheZona> SenzaEsito{};
+  bool operator==(const StatoRicerca&) const = default;
+};
 
-  // --- Play -----------------------------------------------------------------------------
+// Play: the cursor, the hint level, the errors and the last change.
+struct StatoPartita {
   std::string UltimaModifica;
   int CellaSegnalata = kNessunaCella;
   int NumErrori = 0;
-  bool ModoConsigli = false;
+  bool ModoConsigli = true;
   bool InGioco = false;
   bool DatiIniziati = false;
   bool FlashPreso = false;
   LivelloConsiglio Livello = LivelloConsiglio::Nessuno;
   int Cursore = 0;
+  Colore SfondoCursore = kBianco;
   // Trial options cv1 loaded beyond member 0.
   int NumOpzioniTentativo = 0;
-  Colore SfondoCursore = kBianco;
+  bool operator==(const StatoPartita&) const = default;
+};
+
+// A creation in progress. It outlives the resets that the creation itself makes, and the
+// failed verification tells it so through CreazioneFallita after resetting the window.
+struct StatoCreazione {
+  bool InCreazione = false;
+  bool CreazioneFallita = false;
+  // Template and symmetry of the creation in progress, shown while creating.
+  int NumModello = 0;
+  int Simmetria = 0;
+};
+
+// The names of the game file and of the help file.
+struct StatoFile {
   std::string NomeFile = " ";
   std::string FileGuida;
+};
 
-  // Set while a verification, a search, a trial step or a creation runs: handlers that start
-  // such work check it, so that events let through by the long procedure cannot start another.
-  bool Occupato = false;
-
-  // --- Grid geometry (twips) ------------------------------------------------------------
+// The grid's geometry (twips) and the two cell font sizes.
+struct Geometria {
   int Righe = 9;
   int Colonne = 9;
   int PassoCasella = 640;
@@ -197,6 +201,56 @@ struct Gioco {
   bool GrigliaCostruita = false;
   int GrigliaDestra = 0;
   int GrigliaBasso = 0;
+  double DimValore = 0;
+  double DimCandidati = 0;
+};
+
+// The tables built at start-up: the labels of UsoMetodi and the method list, whose order the
+// priority dialog changes and which outlives every game.
+struct Tabelle {
+  std::array<std::string, kRigheUsoMetodi> UsoMetodiEtichetta;
+  std::array<std::string, kVociPriorita> Priorita;
+  int NumMetodi = 0;
+};
+
+// What only speeds things up: each entry says which inputs it was computed from and is used
+// only when they are the same, so it survives a reset untouched.
+struct Cache {
+  // The background change count of the cell labels when they were last all made white
+  // (SfondiBianchi).
+  std::uint64_t BiancheDa = ~std::uint64_t{0};
+  LetturaRecord UltimaLettura;
+  std::array<ZoneSenzaEsito, kRicercheZona> SenzaEsito{};
+};
+
+struct Gioco {
+  explicit Gioco(Platform& platform) : platform(platform) {}
+  Gioco(const Gioco&) = delete;
+  Gioco& operator=(const Gioco&) = delete;
+
+  Platform& platform;
+  Form1 f;
+
+  // Emptied by the reset.
+  Griglia griglia;
+  RegistroFlash registro;
+  StatoVerifica verifica;
+  StatoRicerca ricerca;
+  StatoPartita partita;
+
+  // Left alone by the reset.
+  StatoCreazione creazione;
+  StatoFile file;
+  Geometria geometria;
+  Tabelle tabelle;
+  Cache cache;
+
+  // Set while a verification, a search, a trial step or a creation runs: handlers that start
+  // such work check it, so that events let through by the long procedure cannot start another.
+  bool Occupato = false;
+
+  bool HaValore(int c) const { return griglia.HaValore(c); }
+  int Valore(int c) const { return griglia.Valore(c); }
 
   // Which option of the panel "Mostra Candidati" is selected.
   ModoVista Vista() const;

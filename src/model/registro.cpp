@@ -10,8 +10,8 @@ namespace {
 // blue, a value of the verification run in white, anything else as it comes.
 char CarattereOrigine(const Gioco& g, int c) {
   if (g.HaValore(c)) {
-    if (g.Orig[c] == Origine::Blu) return 'b';
-    if (g.Orig[c] == Origine::Provvisoria) return 'c';
+    if (g.griglia.Orig[c] == Origine::Blu) return 'b';
+    if (g.griglia.Orig[c] == Origine::Provvisoria) return 'c';
     return ' ';
   }
   return g.f.caN[c].foreColor() == kBluMossa ? 'b' : ' ';
@@ -26,11 +26,11 @@ char Carattere(const std::string& riga, int j) {
 // Reads the record into the grid: values, origins, candidates and the four label properties the
 // restore owns (caption, font, text and background colour).
 void Leggi(Gioco& g) {
-  g.Can.svuota();
+  g.griglia.Can.svuota();
   for (int r = 0; r < 9; ++r) {
     for (int j = 0; j < 9; ++j) {
       const int c = Zona()[r][j];
-      const char t = Carattere(g.RigheDati[r], j);
+      const char t = Carattere(g.registro.RigheDati[r], j);
       // Every cell loses what it showed; whatever character the record holds is placed as it
       // stands, on a white background.
       if (t == 0) {
@@ -42,36 +42,36 @@ void Leggi(Gioco& g) {
     }
   }
 
-  if (g.RigheUsate > 9) {
+  if (g.registro.RigheUsate > 9) {
     for (int r = 9; r < 18; ++r) {
       for (int j = 0; j < 9; ++j) {
         const int c = Zona()[r - 9][j];
-        const char t = Carattere(g.RigheDati[r], j);
+        const char t = Carattere(g.registro.RigheDati[r], j);
         Label& l = g.f.caN[c];
         if (t == 'b') {
           l.setForeColor(kBluMossa);
-          if (g.HaValore(c)) g.Orig[c] = Origine::Blu;
+          if (g.HaValore(c)) g.griglia.Orig[c] = Origine::Blu;
         } else if (t == 'c') {
           l.setForeColor(kBianco);
-          if (g.HaValore(c)) g.Orig[c] = Origine::Provvisoria;
+          if (g.HaValore(c)) g.griglia.Orig[c] = Origine::Provvisoria;
         }
       }
     }
   }
 
-  if (g.RigheUsate > 18) {
+  if (g.registro.RigheUsate > 18) {
     // The k-th comma-terminated piece of the block belongs to cell k, counted over all nine rows;
     // pieces beyond cell 80 are ignored.
     int k = -1;
     for (int r = 18; r < 27; ++r) {
-      std::string_view resto = g.RigheDati[r];
+      std::string_view resto = g.registro.RigheDati[r];
       for (;;) {
         const std::size_t virgola = resto.find(',');
         if (virgola == std::string_view::npos) break;
         ++k;
         std::string_view pezzo = Trim(resto.substr(0, virgola));
         resto.remove_prefix(virgola + 1);
-        if (!pezzo.empty() && CellaValida(k)) g.Can.set(k, Incornicia(pezzo));
+        if (!pezzo.empty() && CellaValida(k)) g.griglia.Can.set(k, Incornicia(pezzo));
       }
     }
     // The cells without a value already show in the candidate font: they were emptied above.
@@ -91,21 +91,22 @@ int Blocchi(int righeUsate) {
 // compared whole at every restore, so whatever wrote the rows in between, the result cannot be
 // an old one.
 bool StessaLettura(const Gioco& g) {
-  const LetturaRecord& u = g.UltimaLettura;
-  return u.valida && u.blocchi == Blocchi(g.RigheUsate) && u.dimValore == g.DimValore &&
-         u.dimCandidati == g.DimCandidati && u.righe == g.RigheDati;
+  const LetturaRecord& u = g.cache.UltimaLettura;
+  return u.valida && u.blocchi == Blocchi(g.registro.RigheUsate) &&
+         u.dimValore == g.geometria.DimValore && u.dimCandidati == g.geometria.DimCandidati &&
+         u.righe == g.registro.RigheDati;
 }
 
 void RicordaLettura(Gioco& g) {
-  LetturaRecord& u = g.UltimaLettura;
+  LetturaRecord& u = g.cache.UltimaLettura;
   u.valida = true;
-  u.righe = g.RigheDati;
-  u.blocchi = Blocchi(g.RigheUsate);
-  u.dimValore = g.DimValore;
-  u.dimCandidati = g.DimCandidati;
-  u.cifra = g.Cifra;
-  u.orig = g.Orig;
-  u.can = g.Can;
+  u.righe = g.registro.RigheDati;
+  u.blocchi = Blocchi(g.registro.RigheUsate);
+  u.dimValore = g.geometria.DimValore;
+  u.dimCandidati = g.geometria.DimCandidati;
+  u.cifra = g.griglia.Cifra;
+  u.orig = g.griglia.Orig;
+  u.can = g.griglia.Can;
   for (int c = 0; c < kCelle; ++c) {
     const Label& l = g.f.caN[c];
     u.etichette[c] = {l.caption(), l.font(), l.foreColor(), l.backColor()};
@@ -113,10 +114,10 @@ void RicordaLettura(Gioco& g) {
 }
 
 void RiportaLettura(Gioco& g) {
-  const LetturaRecord& u = g.UltimaLettura;
-  g.Cifra = u.cifra;
-  g.Orig = u.orig;
-  g.Can = u.can;
+  const LetturaRecord& u = g.cache.UltimaLettura;
+  g.griglia.Cifra = u.cifra;
+  g.griglia.Orig = u.orig;
+  g.griglia.Can = u.can;
   for (int c = 0; c < kCelle; ++c) {
     const LetturaRecord::Etichetta& e = u.etichette[c];
     Label& l = g.f.caN[c];
@@ -135,12 +136,12 @@ void Ripristina(Gioco& g) {
     RicordaLettura(g);
   }
 
-  g.Riempite = g.Cifra.piene();
+  g.griglia.Riempite = g.griglia.Cifra.piene();
 
-  if (g.InTentativo) {
-    g.NumConsigli = g.ConsigliInizioTentativi;
-    g.Riempite = g.RiempiteRegistrate;
-    g.UsoMetodiConta = g.UsoMetodiSalvati;
+  if (g.verifica.InTentativo) {
+    g.verifica.NumConsigli = g.registro.ConsigliInizioTentativi;
+    g.griglia.Riempite = g.registro.RiempiteRegistrate;
+    g.verifica.UsoMetodiConta = g.verifica.UsoMetodiSalvati;
   }
 }
 
@@ -150,23 +151,24 @@ std::string RigaValori(const Gioco& g, int r) {
   std::string riga(9, ' ');
   for (int j = 0; j < 9; ++j) {
     const int c = Zona()[r][j];
-    if (g.HaValore(c)) riga[j] = g.Cifra[c];
+    if (g.HaValore(c)) riga[j] = g.griglia.Cifra[c];
   }
   return riga;
 }
 
 void RegistraStato(Gioco& g) {
-  if (!g.CandidatiModificati && g.NumVociTentativi == 0) g.DatiRegistrati = true;
+  if (!g.registro.CandidatiModificati && g.verifica.NumVociTentativi == 0)
+    g.registro.DatiRegistrati = true;
 
-  for (int r = 0; r < 9; ++r) g.RigheDati[r] = RigaValori(g, r);
+  for (int r = 0; r < 9; ++r) g.registro.RigheDati[r] = RigaValori(g, r);
   for (int c = 0; c < kCelle; ++c)
-    if (g.HaValore(c) && g.Orig[c] == Origine::Blu) g.DatiRegistrati = false;
-  g.RigheUsate = 9;
-  if (!g.InGioco) return;
+    if (g.HaValore(c) && g.griglia.Orig[c] == Origine::Blu) g.registro.DatiRegistrati = false;
+  g.registro.RigheUsate = 9;
+  if (!g.partita.InGioco) return;
 
   bool conCandidati = true;
-  if (g.InSalvataggio) {
-    if (g.DatiRegistrati) return;
+  if (g.registro.InSalvataggio) {
+    if (g.registro.DatiRegistrati) return;
     conCandidati = g.platform.messageBox("Salvare anche i Candidati ?", "Salvataggio",
                                          MsgButtons::YesNo, false) == MsgResult::Yes;
   }
@@ -174,10 +176,10 @@ void RegistraStato(Gioco& g) {
   for (int r = 9; r < 18; ++r) {
     std::string riga(9, ' ');
     for (int j = 0; j < 9; ++j) riga[j] = CarattereOrigine(g, Zona()[r - 9][j]);
-    g.RigheDati[r] = std::move(riga);
+    g.registro.RigheDati[r] = std::move(riga);
   }
-  g.RigheUsate = 18;
-  if (g.InSalvataggio && !conCandidati) return;
+  g.registro.RigheUsate = 18;
+  if (g.registro.InSalvataggio && !conCandidati) return;
 
   for (int r = 18; r < 27; ++r) {
     std::string riga;
@@ -186,15 +188,15 @@ void RegistraStato(Gioco& g) {
       if (g.HaValore(c))
         riga += ' ';
       else
-        riga += g.Can.ridotto(c);
+        riga += g.griglia.Can.ridotto(c);
       riga += ',';
     }
-    g.RigheDati[r] = std::move(riga);
+    g.registro.RigheDati[r] = std::move(riga);
   }
-  g.RigheUsate = 27;
+  g.registro.RigheUsate = 27;
 
-  g.RiempiteRegistrate = g.Riempite;
-  g.UsoMetodiSalvati = g.UsoMetodiConta;
+  g.registro.RiempiteRegistrate = g.griglia.Riempite;
+  g.verifica.UsoMetodiSalvati = g.verifica.UsoMetodiConta;
 }
 
 void RipristinaFlash(Gioco& g) {

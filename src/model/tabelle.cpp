@@ -23,10 +23,11 @@ const std::array<const char*, 16> kPrioritaStandard = {
 
 void InizializzaTabelle(Gioco& g) {
   for (int i = 0; i < kRigheUsoMetodi; ++i)
-    g.UsoMetodiEtichetta[i] = i < 17 ? "N." + std::to_string(i + 1) + " " : std::string();
+    g.tabelle.UsoMetodiEtichetta[i] = i < 17 ? "N." + std::to_string(i + 1) + " " : std::string();
   for (int i = 0; i < kVociPriorita; ++i)
-    g.Priorita[i] = i < static_cast<int>(kPrioritaStandard.size()) ? kPrioritaStandard[i] : "";
-  g.NumMetodi = 15;
+    g.tabelle.Priorita[i] =
+        i < static_cast<int>(kPrioritaStandard.size()) ? kPrioritaStandard[i] : "";
+  g.tabelle.NumMetodi = 15;
 }
 
 }  // namespace orv

@@ -11,8 +11,8 @@ namespace {
 // Key "01": the crossing looks at every value. With all candidates on view the player sees the
 // crossings already, so the search leaves them to the candidate methods.
 void PassoIncrocio(Gioco& g) {
-  g.ValoreIniziale = 1;
-  g.ValoreFinale = 9;
+  g.ricerca.ValoreIniziale = 1;
+  g.ricerca.ValoreFinale = 9;
   if (g.Vista() == ModoVista::Tutti) return;
   RicercaIncroci(g);
 }
@@ -23,14 +23,14 @@ void PassoCasellaSola(Gioco& g) {
   CasellaSola(g);
   std::optional<int> c = PrimoCandidatoPuro(g);
   if (!c) return;
-  MossaTrovata& m = g.Mossa;
+  MossaTrovata& m = g.ricerca.Mossa;
   m.CodiceMetodo = "CFC";
-  m.ValoreMossa = std::string(g.Can.ridotto(*c));
+  m.ValoreMossa = std::string(g.griglia.Can.ridotto(*c));
   m.CasellaMossa = c;
   m.ZonaMossa.reset();
   m.DaTogliere.clear();
   m.Gruppo.clear();
-  g.Trovata = true;
+  g.ricerca.Trovata = true;
 }
 
 constexpr std::array<Metodo, kNumeroMetodi> kCatalogo = {{

@@ -39,24 +39,24 @@ struct TabellaCandidati {
 // Strikes d from cell c: in apply mode at once, in search mode as the move found.
 void Togli(Gioco& g, const char* codice, int c, char d, int linea, int quadro,
            const TabellaCandidati& t) {
-  if (!g.SoloRicerca) {
-    if (g.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
-    g.Can.togli(c, d);
-    g.Trovata = true;
-    if (g.InRisoluzione) ++g.NumConsigli;
+  if (!g.ricerca.SoloRicerca) {
+    if (g.ricerca.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
+    g.griglia.Can.togli(c, d);
+    g.ricerca.Trovata = true;
+    if (g.ricerca.InRisoluzione) ++g.verifica.NumConsigli;
     return;
   }
-  MossaTrovata& m = g.Mossa;
+  MossaTrovata& m = g.ricerca.Mossa;
   m.CodiceMetodo = codice;
   m.CasellaMossa = c;
-  m.ValoreMossa = g.Can[c];
+  m.ValoreMossa = g.griglia.Can[c];
   TogliCandidato(m.ValoreMossa, d);
   m.ZonaMossa = linea;
   m.SecondaZona = quadro;
   m.DaTogliere.assign(1, d);
   m.Gruppo.clear();
   m.CaselleGruppo = t.testo(d - '0');
-  g.Trovata = true;
+  g.ricerca.Trovata = true;
 }
 
 // The table of one digit from the positions of zone z whose text lists it.
@@ -84,7 +84,7 @@ bool InUnaParte(unsigned posti, const unsigned (&parti)[3]) {
 void QuadroImprigionaMaschere(Gioco& g) {
   for (int q = 18; q < kZone; ++q) {
     for (int d = 1; d <= 9; ++d) {
-      const unsigned posti = g.Can.posti(q, d);
+      const unsigned posti = g.griglia.Can.posti(q, d);
       const int n = ContaBit(posti);
       if (n != 2 && n != 3) continue;
       const int prima = Zona()[q][std::countr_zero(posti)];
@@ -95,7 +95,8 @@ void QuadroImprigionaMaschere(Gioco& g) {
         linea = ZonaColonna(prima);
       else
         continue;
-      for (unsigned f = g.Can.posti(linea, d) & g.Cifra.vuote()[linea]; f != 0; f &= f - 1) {
+      for (unsigned f = g.griglia.Can.posti(linea, d) & g.griglia.Cifra.vuote()[linea]; f != 0;
+           f &= f - 1) {
         const int c = Zona()[linea][std::countr_zero(f)];
         if (ZonaQuadro(c) == q) continue;
         Togli(g, "PRQ", c, static_cast<char>('0' + d), linea, q, TabellaDaPosti(q, d, posti));
@@ -108,10 +109,10 @@ void QuadroImprigionaMaschere(Gioco& g) {
 void RigaColImprigionaMaschere(Gioco& g) {
   for (int l = 0; l < 18; ++l) {
     for (int d = 1; d <= 9; ++d) {
-      const unsigned posti = g.Can.posti(l, d);
+      const unsigned posti = g.griglia.Can.posti(l, d);
       if (ContaBit(posti) < 2 || !InUnaParte(posti, kTerzi)) continue;
       const int b = ZonaQuadro(Zona()[l][std::countr_zero(posti)]);
-      for (unsigned f = g.Can.posti(b, d); f != 0; f &= f - 1) {
+      for (unsigned f = g.griglia.Can.posti(b, d); f != 0; f &= f - 1) {
         const int c = Zona()[b][std::countr_zero(f)];
         if (ZonaRiga(c) == l || ZonaColonna(c) == l) continue;
         Togli(g, "PRC", c, static_cast<char>('0' + d), l, b, TabellaDaPosti(l, d, posti));
@@ -124,12 +125,12 @@ void RigaColImprigionaMaschere(Gioco& g) {
 }  // namespace
 
 void QuadroImprigiona(Gioco& g) {
-  if (g.Can.tuttiCanonici()) return QuadroImprigionaMaschere(g);
+  if (g.griglia.Can.tuttiCanonici()) return QuadroImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int q = 18; q < kZone; ++q) {
     TabellaCandidati t;
     for (int c : zona[q]) {
-      const std::string& can = g.Can[c];
+      const std::string& can = g.griglia.Can[c];
       if (can.size() <= 2) continue;
       for (std::size_t i = 1; i + 1 < can.size(); ++i) t.aggiungi(can[i], c);
     }
@@ -152,7 +153,7 @@ void QuadroImprigiona(Gioco& g) {
       const char x = static_cast<char>('0' + d);
       for (int c : zona[linea]) {
         if (g.HaValore(c) || t.contiene(d, c)) continue;
-        if (!HaCandidato(g.Can[c], x)) continue;
+        if (!HaCandidato(g.griglia.Can[c], x)) continue;
         Togli(g, "PRQ", c, x, linea, q, t);
         return;
       }
@@ -161,13 +162,13 @@ void QuadroImprigiona(Gioco& g) {
 }
 
 void RigaColImprigiona(Gioco& g) {
-  if (g.Can.tuttiCanonici()) return RigaColImprigionaMaschere(g);
+  if (g.griglia.Can.tuttiCanonici()) return RigaColImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int l = 0; l < 18; ++l) {
     TabellaCandidati t;
     // The digits of the trimmed text: the blanks trimmed off are no digits anyway.
     for (int c : zona[l])
-      for (char d : g.Can[c]) t.aggiungi(d, c);
+      for (char d : g.griglia.Can[c]) t.aggiungi(d, c);
     for (int d = 1; d <= 9; ++d) {
       const int n = t.conta[d];
       if (n < 2 || n > 9) continue;
@@ -179,7 +180,7 @@ void RigaColImprigiona(Gioco& g) {
       const char x = static_cast<char>('0' + d);
       for (int c : zona[b]) {
         if (ZonaRiga(c) == l || ZonaColonna(c) == l) continue;
-        if (!HaCandidato(g.Can[c], x)) continue;
+        if (!HaCandidato(g.griglia.Can[c], x)) continue;
         Togli(g, "PRC", c, x, l, b, t);
         return;
       }

@@ -14,18 +14,18 @@ namespace {
 // Shows the marks: grey where a cell is excluded, white elsewhere.
 void MostraEsclusioni(Gioco& g) {
   for (int c = 0; c < kCelle; ++c)
-    g.f.caN[c].setBackColor(g.Esclusa[c] ? kGrigioEsclusione : kBianco);
+    g.f.caN[c].setBackColor(g.ricerca.Esclusa[c] ? kGrigioEsclusione : kBianco);
 }
 
 // The closing rule shared by the crossing and the exclusion display: a single value keeps its
 // marks and adds every cell that holds a value; a range leaves no mark behind.
 void ChiudiEsclusioni(Gioco& g) {
-  if (g.ValoreIniziale != g.ValoreFinale) {
+  if (g.ricerca.ValoreIniziale != g.ricerca.ValoreFinale) {
     CancellaEsclusioni(g);
     return;
   }
   for (int c = 0; c < kCelle; ++c)
-    if (g.HaValore(c)) g.Esclusa[c] = true;
+    if (g.HaValore(c)) g.ricerca.Esclusa[c] = true;
   MostraEsclusioni(g);
 }
 
@@ -40,12 +40,12 @@ std::string Incorniciato(int v) {
 }  // namespace
 
 void CancellaEsclusioni(Gioco& g) {
-  g.Esclusa.fill(false);
+  g.ricerca.Esclusa.fill(false);
   SfondiBianchi(g);
 }
 
 std::optional<int> PrimoCandidatoPuro(const Gioco& g) {
-  const int c = g.Can.primoSolo();
+  const int c = g.griglia.Can.primoSolo();
   if (c < 0) return std::nullopt;
   return c;
 }
@@ -100,39 +100,40 @@ int ZonaConUnPosto(const Cifre& cifre, int v, unsigned& liberi) {
 
 // The crossing without its closing rule: the move search paints the grid white right after it.
 void Incroci(Gioco& g) {
-  if (!g.SoloRicerca) return;
+  if (!g.ricerca.SoloRicerca) return;
   // Values outside 1..9 can be neither placed nor found.
-  const int da = std::max(g.ValoreIniziale, 1), a = std::min(g.ValoreFinale, 9);
+  const int da = std::max(g.ricerca.ValoreIniziale, 1), a = std::min(g.ricerca.ValoreFinale, 9);
   for (int v = da; v <= a; ++v) {
     unsigned liberi = 0;
-    const int z = ZonaConUnPosto(g.Cifra, v, liberi);
+    const int z = ZonaConUnPosto(g.griglia.Cifra, v, liberi);
     if (z < 0) continue;
-    MossaTrovata& m = g.Mossa;
-    m.CodiceMetodo = UnoSolo(g.Cifra.vuote()[z]) ? "USO" : z < 18 ? "ZOC" : "ZOB";
+    MossaTrovata& m = g.ricerca.Mossa;
+    m.CodiceMetodo = UnoSolo(g.griglia.Cifra.vuote()[z]) ? "USO" : z < 18 ? "ZOC" : "ZOB";
     m.CasellaMossa = Zona()[z][std::countr_zero(liberi)];
     m.ValoreMossa = Incorniciato(v);
     m.ZonaMossa = z;
     m.DaTogliere.clear();
     m.Gruppo.clear();
-    g.Trovata = true;
-    if (g.InRisoluzione) break;
+    g.ricerca.Trovata = true;
+    if (g.ricerca.InRisoluzione) break;
   }
 }
 
 }  // namespace
 
 void RicercaIncroci(Gioco& g) {
-  if (g.ValoreIniziale == 0) return;
+  if (g.ricerca.ValoreIniziale == 0) return;
   Incroci(g);
 }
 
 void ColpoOcchio(Gioco& g) {
-  if (g.ValoreIniziale == 0) return;
+  if (g.ricerca.ValoreIniziale == 0) return;
   Incroci(g);
   // One value keeps the marks of its places (the closing rule adds the cells with a value).
-  if (g.ValoreIniziale == g.ValoreFinale) {
-    const int v = g.ValoreIniziale;
-    for (int c = 0; c < kCelle; ++c) g.Esclusa[c] = v >= 1 && v <= 9 && Esclusa(g.Cifra, c, v);
+  if (g.ricerca.ValoreIniziale == g.ricerca.ValoreFinale) {
+    const int v = g.ricerca.ValoreIniziale;
+    for (int c = 0; c < kCelle; ++c)
+      g.ricerca.Esclusa[c] = v >= 1 && v <= 9 && Esclusa(g.griglia.Cifra, c, v);
   }
   ChiudiEsclusioni(g);
 }
@@ -142,24 +143,24 @@ void CasellaSola(Gioco& g) {
   bool cambiato;
   do {
     cambiato = false;
-    const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
-    for (std::uint32_t zone = g.Cifra.zoneConUnaVuota(); zone != 0; zone &= zone - 1) {
+    const std::array<std::uint16_t, kZone>& vuote = g.griglia.Cifra.vuote();
+    for (std::uint32_t zone = g.griglia.Cifra.zoneConUnaVuota(); zone != 0; zone &= zone - 1) {
       const int z = std::countr_zero(zone);
       const int cella = zona[z][std::countr_zero(unsigned{vuote[z]})];
       int somma = 0;
       for (int c : zona[z]) {
-        const char d = g.Cifra[c];
+        const char d = g.griglia.Cifra[c];
         if (d >= '1' && d <= '9') somma += d - '0';
       }
       const int v = 45 - somma;
-      if (g.SoloRicerca) {
-        MossaTrovata& m = g.Mossa;
+      if (g.ricerca.SoloRicerca) {
+        MossaTrovata& m = g.ricerca.Mossa;
         m.CodiceMetodo = "USO";
         m.CasellaMossa = cella;
         m.ValoreMossa = Incorniciato(v);
         m.ZonaMossa = z;
         m.DaTogliere.clear();
-        g.Trovata = true;
+        g.ricerca.Trovata = true;
         return;
       }
       // A zone with a repeated value leaves no digit to place; the error check of the other
@@ -169,15 +170,16 @@ void CasellaSola(Gioco& g) {
       cambiato = true;
       break;
     }
-    if (g.InTentativo && !g.NessunErrore) return;
+    if (g.verifica.InTentativo && !g.verifica.NessunErrore) return;
   } while (cambiato);
 }
 
 void Incrocia(Gioco& g) {
-  if (g.ValoreIniziale == 0) return;
-  for (int v = g.ValoreIniziale; v <= g.ValoreFinale; ++v) {
+  if (g.ricerca.ValoreIniziale == 0) return;
+  for (int v = g.ricerca.ValoreIniziale; v <= g.ricerca.ValoreFinale; ++v) {
     const char d = v >= 1 && v <= 9 ? static_cast<char>('0' + v) : '\0';
-    for (int k = 0; k < kCelle; ++k) g.Esclusa[k] = d == '\0' || !HaCandidato(g.Can[k], d);
+    for (int k = 0; k < kCelle; ++k)
+      g.ricerca.Esclusa[k] = d == '\0' || !HaCandidato(g.griglia.Can[k], d);
   }
   ChiudiEsclusioni(g);
 }

@@ -40,16 +40,16 @@ struct Posizioni {
 // `n` is the size of the subsets searched: below 3 any count above 2 reads as 3.
 Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   Posizioni t;
-  if (g.Can.tuttiCanonici()) {
+  if (g.griglia.Can.tuttiCanonici()) {
     // Texts in the program's form list each digit once, so the counts are numbers of cells:
     // which digits the empty cells list once, twice, or more often, all digits at a time, and
     // their positions from the masks the candidate texts keep per zone.
-    const unsigned vuote = g.Cifra.vuote()[z];
+    const unsigned vuote = g.griglia.Cifra.vuote()[z];
     unsigned una = 0, due = 0, piu = 0;
     for (int j = 0; j < 9; ++j) {
       // A cell with a value counts for nothing (without a branch: which cells are empty follows
       // no pattern a processor could guess).
-      const unsigned m = g.Can.maschera(Zona()[z][j]) & (0u - (vuote >> j & 1u));
+      const unsigned m = g.griglia.Can.maschera(Zona()[z][j]) & (0u - (vuote >> j & 1u));
       piu |= due & m;
       due |= una & m;
       una |= m;
@@ -58,7 +58,7 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
     t.cifre = solo1 | (n == 2 ? solo2 : 0) | (n >= 3 ? piu : 0);
     for (unsigned r = t.cifre; r != 0; r &= r - 1) {
       const int d = std::countr_zero(r);
-      const unsigned f = g.Can.posti(z, d) & vuote;
+      const unsigned f = g.griglia.Can.posti(z, d) & vuote;
       t.flag[d] = static_cast<std::uint16_t>(f);
       t.conta[d] = ContaBit(f);
     }
@@ -70,7 +70,7 @@ Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   for (int j = 0; j < 9; ++j) {
     const int c = zona[j];
     if (g.HaValore(c)) continue;
-    const std::string& can = g.Can[c];
+    const std::string& can = g.griglia.Can[c];
     // The digits between the framing blanks.
     for (std::size_t k = 1; k + 1 < can.size(); ++k) {
       if (can[k] < '1' || can[k] > '9') continue;
@@ -123,11 +123,11 @@ struct ElencoPosizioni {
 };
 
 void Colora(Gioco& g, int c, Colore col) {
-  if (g.InRisoluzione) g.f.caN[c].setBackColor(col);
+  if (g.ricerca.InRisoluzione) g.f.caN[c].setBackColor(col);
 }
 
 void ContaPasso(Gioco& g) {
-  if (g.InRisoluzione) ++g.NumConsigli;
+  if (g.ricerca.InRisoluzione) ++g.verifica.NumConsigli;
 }
 
 // Apply mode: the hidden single d goes into c as a provisional value, on green.
@@ -170,18 +170,19 @@ bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
   int bersaglio = -1;
   for (int j = 0; j < 9 && bersaglio < 0; ++j) {
     const int c = Zona()[z][j];
-    if ((flag >> j & 1) && g.Can.ridotto(c).size() > static_cast<std::size_t>(N)) bersaglio = c;
+    if ((flag >> j & 1) && g.griglia.Can.ridotto(c).size() > static_cast<std::size_t>(N))
+      bersaglio = c;
   }
   if (bersaglio < 0) return false;
 
-  if (!g.SoloRicerca) {
-    g.Trovata = true;
-    g.Can.set(bersaglio, D);
+  if (!g.ricerca.SoloRicerca) {
+    g.ricerca.Trovata = true;
+    g.griglia.Can.set(bersaglio, D);
     Colora(g, bersaglio, kVerdeNascosto);
     ContaPasso(g);
     return true;
   }
-  MossaTrovata& mt = g.Mossa;
+  MossaTrovata& mt = g.ricerca.Mossa;
   mt.CodiceMetodo = N == 4 ? "HQU" : "HTR";
   mt.CasellaMossa = bersaglio;
   mt.ValoreMossa = D;
@@ -191,7 +192,7 @@ bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
   mt.CaselleGruppo.clear();
   for (int j = 0; j < 9; ++j)
     if (flag >> j & 1) AggiungiCasella(mt.CaselleGruppo, Zona()[z][j]);
-  g.Trovata = true;
+  g.ricerca.Trovata = true;
   return true;
 }
 
@@ -210,15 +211,16 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
     for (int k = 0; k < 2; ++k) {
       const int c = celle[k];
       // A text in the program's form is D exactly when its digits are the pair's.
-      if (g.Can.canonico(c) ? g.Can.maschera(c) == coppia : g.Can[c] == D) continue;
-      if (!g.SoloRicerca) {
-        g.Trovata = true;
-        g.Can.setDaMaschera(c, coppia);
+      if (g.griglia.Can.canonico(c) ? g.griglia.Can.maschera(c) == coppia : g.griglia.Can[c] == D)
+        continue;
+      if (!g.ricerca.SoloRicerca) {
+        g.ricerca.Trovata = true;
+        g.griglia.Can.setDaMaschera(c, coppia);
         Colora(g, c, kVerdeNascosto);
         ContaPasso(g);
         continue;
       }
-      MossaTrovata& mt = g.Mossa;
+      MossaTrovata& mt = g.ricerca.Mossa;
       mt.CodiceMetodo = k == 0 ? "Xx2a" : "Xx2b";
       mt.CasellaMossa = c;
       mt.ValoreMossa = D;
@@ -227,7 +229,7 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
       mt.Gruppo.assign(cifre, 2);
       mt.CaselleGruppo.clear();
       AggiungiCasella(mt.CaselleGruppo, celle[1 - k]);
-      g.Trovata = true;
+      g.ricerca.Trovata = true;
       return true;
     }
   }
@@ -251,19 +253,19 @@ void Nascosti(Gioco& g, int n) {
       if (k == 1) {
         const int c = zona[t.Posizione(d, 0)];
         // A cell whose only candidate is d is a single-candidate cell, not a hidden single.
-        if (g.Can.dimensione(c) <= 3) continue;
+        if (g.griglia.Can.dimensione(c) <= 3) continue;
         const char cifra = static_cast<char>('0' + d);
-        if (!g.SoloRicerca) {
+        if (!g.ricerca.SoloRicerca) {
           PiazzaNascosto(g, c, cifra);
           return;
         }
         if (n == 1) {
-          MossaTrovata& mt = g.Mossa;
+          MossaTrovata& mt = g.ricerca.Mossa;
           mt.CodiceMetodo = "Xx1";
           mt.CasellaMossa = c;
           mt.ValoreMossa = Incornicia(std::string_view(&cifra, 1));
           mt.ZonaMossa = z;
-          g.Trovata = true;
+          g.ricerca.Trovata = true;
           return;
         }
       } else if (k == 2 && n == 2) {

@@ -49,13 +49,13 @@ Tavola LeggiTavola(const Gioco& g) {
   // (anywhere in it), and the grid keeps the empty positions: rows and columns are two of those
   // zones.
   Tavola t;
-  for (int c = 0; c < kCelle; ++c) t.cand[c] = g.Can.maschera(c);
-  const std::array<std::uint16_t, kZone>& vuote = g.Cifra.vuote();
+  for (int c = 0; c < kCelle; ++c) t.cand[c] = g.griglia.Can.maschera(c);
+  const std::array<std::uint16_t, kZone>& vuote = g.griglia.Cifra.vuote();
   for (int l = 0; l < 9; ++l) {
     t.passata[0].valori[l] = static_cast<Bit>(~vuote[l] & 0x1FF);
     t.passata[1].valori[l] = static_cast<Bit>(~vuote[9 + l] & 0x1FF);
     for (int d = 1; d <= 9; ++d) {
-      const Bit riga = g.Can.posti(l, d), colonna = g.Can.posti(9 + l, d);
+      const Bit riga = g.griglia.Can.posti(l, d), colonna = g.griglia.Can.posti(9 + l, d);
       t.passata[0].tutte[d][l] = riga;
       t.passata[1].tutte[d][l] = colonna;
       t.passata[0].vuote[d][l] = static_cast<Bit>(riga & vuote[l]);
@@ -68,24 +68,24 @@ Tavola LeggiTavola(const Gioco& g) {
 // Removes d from cell c or describes that removal, as the last step of a found fish.
 void TogliDaCella(Gioco& g, int c, char x, const char* codice, const Passata& ps,
                   const std::string& caselle) {
-  if (!g.SoloRicerca) {
-    if (g.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
-    g.Can.togli(c, x);
-    if (g.InRisoluzione) ++g.NumConsigli;
-    g.Trovata = true;
+  if (!g.ricerca.SoloRicerca) {
+    if (g.ricerca.InRisoluzione) g.f.caN[c].setBackColor(kAzzurroTolto);
+    g.griglia.Can.togli(c, x);
+    if (g.ricerca.InRisoluzione) ++g.verifica.NumConsigli;
+    g.ricerca.Trovata = true;
     return;
   }
-  MossaTrovata& mt = g.Mossa;
+  MossaTrovata& mt = g.ricerca.Mossa;
   mt.CodiceMetodo = codice;
   mt.CasellaMossa = c;
-  mt.ValoreMossa = g.Can[c];
+  mt.ValoreMossa = g.griglia.Can[c];
   TogliCandidato(mt.ValoreMossa, x);
   mt.DaTogliere.assign(1, x);
   mt.Gruppo = ps.Orientamento();
   mt.ZonaMossa.reset();
   mt.SecondaZona.reset();
   mt.CaselleGruppo = caselle;
-  g.Trovata = true;
+  g.ricerca.Trovata = true;
 }
 
 std::string TestoCaselle(std::initializer_list<int> celle) {
@@ -130,7 +130,7 @@ void XWing(Gioco& g) {
               if (!(cand[c] & B(d))) continue;
               // The rectangle is recorded only with the move it explains, so that a search that
               // finds nothing leaves the last move's rectangles as they were.
-              std::array<int, 8>& r = g.Mossa.Rettangoli;
+              std::array<int, 8>& r = g.ricerca.Mossa.Rettangoli;
               r[0] = linee[a].linea;
               r[1] = linee[b].linea;
               r[2] = p1;
@@ -244,7 +244,7 @@ void Swordfish(Gioco& g) {
                     const int base = ps.inizio + j;
                     if (base == U.linea || base == M.linea || base == W.linea) continue;
                     if (g.HaValore(c) || !(cand[c] & B(d))) continue;
-                    std::array<int, 8>& r = g.Mossa.Rettangoli;
+                    std::array<int, 8>& r = g.ricerca.Mossa.Rettangoli;
                     r[0] = U.linea;
                     r[1] = M.linea;
                     r[4] = M.linea;

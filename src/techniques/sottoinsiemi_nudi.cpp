@@ -2,8 +2,8 @@
 // are cells; those digits then leave the other cells of the zone.
 //
 // Every zone rebuilds its pair list and its group list from the candidate texts; nothing
-// survives a call. Cell texts are views into g.Can: they stay valid because nothing changes a
-// candidate text before the procedure returns.
+// survives a call. Cell texts are views into g.griglia.Can: they stay valid because nothing changes
+// a candidate text before the procedure returns.
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -63,11 +63,11 @@ TestiZona TestiDellaZona(const Gioco& g, int z) {
   TestiZona t;
   for (int j = 0; j < 9; ++j) {
     const int c = Zona()[z][j];
-    t.testo[j] = g.Can.ridotto(c);
-    t.maschera[j] = g.Can.maschera(c);
+    t.testo[j] = g.griglia.Can.ridotto(c);
+    t.maschera[j] = g.griglia.Can.maschera(c);
   }
-  for (int k = 2; k <= 4; ++k) t.lunghe[k] = g.Can.conLunghezza(z, k);
-  t.canonici = g.Can.tuttiCanonici();
+  for (int k = 2; k <= 4; ++k) t.lunghe[k] = g.griglia.Can.conLunghezza(z, k);
+  t.canonici = g.griglia.Can.tuttiCanonici();
   return t;
 }
 
@@ -179,22 +179,22 @@ bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
     if (nelGruppo) continue;
 
     std::size_t k = 0;
-    while (k < gr.cifre.size() && !g.Can.ha(c, gr.cifre[k])) ++k;
+    while (k < gr.cifre.size() && !g.griglia.Can.ha(c, gr.cifre[k])) ++k;
     if (k == gr.cifre.size()) continue;
 
-    if (!g.SoloRicerca) {
-      g.Can.togli(c, gr.cifre[k]);
+    if (!g.ricerca.SoloRicerca) {
+      g.griglia.Can.togli(c, gr.cifre[k]);
       // The pure quad removes without a mark and without counting a move.
-      if (m != Metodo::QUA && g.InRisoluzione) {
+      if (m != Metodo::QUA && g.ricerca.InRisoluzione) {
         g.f.caN[c].setBackColor(kAzzurroTolto);
-        ++g.NumConsigli;
+        ++g.verifica.NumConsigli;
       }
-      g.Trovata = true;
+      g.ricerca.Trovata = true;
       return true;
     }
 
-    MossaTrovata& mt = g.Mossa;
-    std::string nuovo = g.Can[c];
+    MossaTrovata& mt = g.ricerca.Mossa;
+    std::string nuovo = g.griglia.Can[c];
     std::string tolti;
     for (char d : gr.cifre) {
       if (!HaCandidato(nuovo, d)) continue;
@@ -211,7 +211,7 @@ bool Elimina(Gioco& g, int z, const TestiZona& t, const Gruppo& gr, Metodo m) {
     mt.Gruppo = std::string(gr.cifre);
     mt.SecondaZona.reset();
     mt.CaselleGruppo = std::move(caselle);
-    g.Trovata = true;
+    g.ricerca.Trovata = true;
     return true;
   }
   return false;
@@ -335,8 +335,8 @@ void CandidatiCaselle(Gioco& g, int n) {
   MemoriaZone memoria(g, RicercaZona::Nudi, n);
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
-    const unsigned due = g.Can.conLunghezza(z, 2);
-    if (ContaBit(n == 2 ? due : due | g.Can.conLunghezza(z, 3)) < n) continue;
+    const unsigned due = g.griglia.Can.conLunghezza(z, 2);
+    if (ContaBit(n == 2 ? due : due | g.griglia.Can.conLunghezza(z, 3)) < n) continue;
     if (memoria.gia(z)) continue;
     if (ZonaNudi(g, z, n)) return;
     memoria.nulla(z);
@@ -348,10 +348,11 @@ void TerneQuaterne(Gioco& g, int n) {
   MemoriaZone memoria(g, RicercaZona::TerneQuaterne, n);
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
-    const unsigned lunghe =
-        n == 3   ? g.Can.conLunghezza(z, 3)
-        : n == 4 ? g.Can.conLunghezza(z, 2) | g.Can.conLunghezza(z, 3) | g.Can.conLunghezza(z, 4)
-                 : g.Can.conLunghezza(z, 4);
+    const unsigned lunghe = n == 3   ? g.griglia.Can.conLunghezza(z, 3)
+                            : n == 4 ? g.griglia.Can.conLunghezza(z, 2) |
+                                           g.griglia.Can.conLunghezza(z, 3) |
+                                           g.griglia.Can.conLunghezza(z, 4)
+                                     : g.griglia.Can.conLunghezza(z, 4);
     if (ContaBit(lunghe) < (n == 3 ? 3 : 4)) continue;
     if (memoria.gia(z)) continue;
     if (ZonaTerneQuaterne(g, z, n)) return;

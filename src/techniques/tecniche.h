@@ -1,15 +1,16 @@
 // The sixteen solving methods and the move search.
 //
 // Every procedure has the same contract: in search mode (SoloRicerca and InRisoluzione set) it
-// only looks, and describes the first move that has an effect in g.Mossa; in apply mode
-// (SoloRicerca clear, InRisoluzione set) it changes the grid. Both report through g.Trovata.
+// only looks, and describes the first move that has an effect in g.ricerca.Mossa; in apply mode
+// (SoloRicerca clear, InRisoluzione set) it changes the grid. Both report through
+// g.ricerca.Trovata.
 #pragma once
 
 #include "model/gioco.h"
 
 namespace orv {
 
-// Tries the methods in the order of g.Priorita and stops at the first that finds a move.
+// Tries the methods in the order of g.tabelle.Priorita and stops at the first that finds a move.
 void CercaMossa(Gioco& g);
 
 // Crossing and singles.

@@ -18,18 +18,19 @@ class MemoriaZone {
  public:
   MemoriaZone(Gioco& g, RicercaZona r, int n)
       : g_(g),
-        m_(g.SenzaEsito[static_cast<int>(r) + n + (g.SoloRicerca ? kRicercheZona / 2 : 0)]) {}
+        m_(g.cache.SenzaEsito[static_cast<int>(r) + n +
+                              (g.ricerca.SoloRicerca ? kRicercheZona / 2 : 0)]) {}
 
   // True when zone z holds what it held when the search last found nothing there. Otherwise
   // the zone's stamps are noted, for `nulla`.
   bool gia(int z) {
-    valori_ = g_.Cifra.timbro(z);
-    testi_ = g_.Can.timbro(z);
+    valori_ = g_.griglia.Cifra.timbro(z);
+    testi_ = g_.griglia.Can.timbro(z);
     return m_.valori[z] == valori_ && m_.testi[z] == testi_;
   }
   // The search went through zone z: when nothing in it changed meanwhile, it found nothing.
   void nulla(int z) {
-    if (g_.Cifra.timbro(z) != valori_ || g_.Can.timbro(z) != testi_) return;
+    if (g_.griglia.Cifra.timbro(z) != valori_ || g_.griglia.Can.timbro(z) != testi_) return;
     m_.valori[z] = valori_;
     m_.testi[z] = testi_;
   }

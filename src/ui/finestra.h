@@ -1,35 +1,20 @@
-// The main window's own procedures: start-up, the reset, the candidate display, the panel.
+// The main window's own procedures: start-up, the wiring of its events, the schema typed as
+// "Dati Iniziali" takes it, and its menu commands.
 #pragma once
 
 #include <string>
 
+#include "model/azzera.h"
 #include "model/gioco.h"
+#include "model/vista.h"
 
 namespace orv {
-
-// "Orvento Versione 2.3 - ..." as the window and the about box show it.
-extern const char* const kTitoloFinestra;
 
 // Start-up of the main window: tables, cell labels, value chooser, reset, help file.
 void Form_Load(Gioco& g);
 
 // Wires the handlers of the controls this program has so far.
 void CollegaEventi(Gioco& g);
-
-// "Azzera Tutto".
-void Azzera(Gioco& g);
-
-// Places the cell labels, the grid lines and headings and the controls that follow the grid.
-void DisponiGriglia(Gioco& g);
-
-void MostraCandidati(Gioco& g);
-void PulisciCaselle(Gioco& g);
-void ProntoConsigli(Gioco& g);
-void AggiornaPannello(Gioco& g);
-
-// A candidate text, already trimmed, as a cell shows it: after five candidates a blank so that
-// the rest goes to the second line. The result may live in `buf`.
-std::string_view TestoCandidati(std::string_view ridotto, std::string& buf);
 
 // Why a line is no schema (81 characters, digits 1..9 and '.' or '0' for an empty cell); empty
 // when it is one.

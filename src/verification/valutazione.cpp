@@ -5,19 +5,19 @@ namespace orv {
 void Valutazione(Gioco& g, int mostra) {
   int contaUso = 0;
   std::string rigaUso = "  ";
-  g.ValutazioneTesto = " Facile";
+  g.verifica.ValutazioneTesto = " Facile";
   // Rows are visited in ascending order and every test only raises the word, so the highest
   // row used decides.
   for (int i = 0; i < kRigheUsoMetodi; ++i) {
-    const int conta = g.UsoMetodiConta[i];
+    const int conta = g.verifica.UsoMetodiConta[i];
     if (conta == 0) continue;
-    if (!g.InCreazione && i > 2) g.ValutazioneTesto = " Medio";
-    if (g.InCreazione && i > 3) g.ValutazioneTesto = " Medio";
-    if (i > 4) g.ValutazioneTesto = " Difficile";
-    if (i > 8) g.ValutazioneTesto = " Diabolico";
-    if (g.Tentativi > 0) g.ValutazioneTesto = " Diabolico";
+    if (!g.creazione.InCreazione && i > 2) g.verifica.ValutazioneTesto = " Medio";
+    if (g.creazione.InCreazione && i > 3) g.verifica.ValutazioneTesto = " Medio";
+    if (i > 4) g.verifica.ValutazioneTesto = " Difficile";
+    if (i > 8) g.verifica.ValutazioneTesto = " Diabolico";
+    if (g.verifica.Tentativi > 0) g.verifica.ValutazioneTesto = " Diabolico";
     if (mostra == 1) {
-      rigaUso += g.UsoMetodiEtichetta[i] + "=" + std::to_string(conta) + "   ";
+      rigaUso += g.tabelle.UsoMetodiEtichetta[i] + "=" + std::to_string(conta) + "   ";
       if (++contaUso == 3) {
         g.f.ListCons.addItem(rigaUso);
         rigaUso = "  ";
@@ -35,7 +35,7 @@ void mValuta_Click(Gioco& g) {
   g.f.voce("mApplica").setEnabled(false);
   l.addItem("METODI USATI NELLA VERIFICA:");
   Valutazione(g, 1);
-  l.addItem("  Valutazione Complessiva=" + g.ValutazioneTesto);
+  l.addItem("  Valutazione Complessiva=" + g.verifica.ValutazioneTesto);
   l.addItem(" ");
   l.addItem("ORA PUOI GIOCARE");
 }

@@ -4,11 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "model/azzera.h"
 #include "model/candidati.h"
 #include "model/celle.h"
 #include "model/registro.h"
+#include "model/vista.h"
 #include "techniques/tecniche.h"
-#include "ui/finestra.h"
 
 namespace orv {
 
@@ -47,7 +48,7 @@ std::string SuffissoZona(const std::optional<int>& z) {
 // The grid as it stands, into a solution table: each cell's digit, or a blank.
 void RegistraGriglia(const Gioco& g, std::array<std::string, kCelle>& griglia) {
   for (int c = 0; c < kCelle; ++c)
-    griglia[c] = g.HaValore(c) ? std::string(1, g.Cifra[c]) : std::string(" ");
+    griglia[c] = g.HaValore(c) ? std::string(1, g.griglia.Cifra[c]) : std::string(" ");
 }
 
 // Prints a solution grid into a picture box, one row a line, each entry followed by a blank.
@@ -92,7 +93,7 @@ bool TrovaDoppione(Gioco& g) {
     unsigned viste = 0;
     bool cerca = false;
     for (int c : Zona()[z]) {
-      const char d = g.Cifra[c];
+      const char d = g.griglia.Cifra[c];
       if (d == 0) continue;
       if (d < '1' || d > '9' || (viste >> (d - '0') & 1)) {
         cerca = true;
@@ -106,7 +107,7 @@ bool TrovaDoppione(Gioco& g) {
       if (!g.HaValore(a)) continue;
       for (int k = j + 1; k < 9; ++k) {
         const int b = Zona()[z][k];
-        if (!g.HaValore(b) || g.Cifra[a] != g.Cifra[b]) continue;
+        if (!g.HaValore(b) || g.griglia.Cifra[a] != g.griglia.Cifra[b]) continue;
         g.f.caN[a].setForeColor(kRosso);
         g.f.caN[b].setForeColor(kRosso);
         g.f.ListCons.clear();
@@ -124,27 +125,27 @@ enum class Passo { Trovato, TentativoFallito, Niente };
 // One iteration of pass 1: the techniques in their fixed order, the first that finds something
 // ends it.
 Passo Iterazione(Gioco& g) {
-  auto fallito = [&g] { return !g.NessunErrore && g.InTentativo; };
-  g.Trovata = false;
+  auto fallito = [&g] { return !g.verifica.NessunErrore && g.verifica.InTentativo; };
+  g.ricerca.Trovata = false;
 
   CasellaSola(g);
   if (fallito()) return Passo::TentativoFallito;
-  if (g.Trovata) return Passo::Trovato;
+  if (g.ricerca.Trovata) return Passo::Trovato;
 
-  if (g.CandidatiPronti) {
-    if (const int c = g.Can.primoSolo(); c >= 0) {
-      PiazzaProvvisoria(g, c, g.Can.ridotto(c)[0]);
+  if (g.verifica.CandidatiPronti) {
+    if (const int c = g.griglia.Can.primoSolo(); c >= 0) {
+      PiazzaProvvisoria(g, c, g.griglia.Can.ridotto(c)[0]);
     }
     if (fallito()) return Passo::TentativoFallito;
-    if (g.Trovata) return Passo::Trovato;
+    if (g.ricerca.Trovata) return Passo::Trovato;
 
     Nascosti(g, 1);
     if (fallito()) return Passo::TentativoFallito;
-    if (g.Trovata) return Passo::Trovato;
+    if (g.ricerca.Trovata) return Passo::Trovato;
   } else {
     RicalcoloCandidati(g);
-    g.CandidatiPronti = true;
-    g.Trovata = true;
+    g.verifica.CandidatiPronti = true;
+    g.ricerca.Trovata = true;
     return Passo::Trovato;
   }
 
@@ -170,13 +171,13 @@ Passo Iterazione(Gioco& g) {
     // The techniques mark the cells they work on; nothing of that must stay.
     SfondiBianchi(g);
     if (t.controllo && fallito()) return Passo::TentativoFallito;
-    if (g.Trovata) return Passo::Trovato;
+    if (g.ricerca.Trovata) return Passo::Trovato;
   }
   return Passo::Niente;
 }
 
 void SegnaFallito(Gioco& g) {
-  VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+  VoceTentativo& v = g.verifica.ElencoTentativi[g.verifica.IndiceTentativo];
   v.CasellaFallita = v.Casella;
   v.Casella = kNessunaCella;
 }
@@ -185,20 +186,20 @@ void SegnaFallito(Gioco& g) {
 // failed trial too. False when every row of the table has been tried.
 bool ProssimoTentativo(Gioco& g) {
   for (;;) {
-    ++g.Tentativi;
-    if (!g.InTentativo) {
+    ++g.verifica.Tentativi;
+    if (!g.verifica.InTentativo) {
       PreparaTentativi(g);
       RegistraStato(g);
-      RegistraGriglia(g, g.Soluzione);
+      RegistraGriglia(g, g.verifica.Soluzione);
     } else {
       RipristinaFlash(g);
     }
-    g.InTentativo = true;
-    ++g.IndiceTentativo;
-    if (g.IndiceTentativo > g.NumVociTentativi) return false;
-    const VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+    g.verifica.InTentativo = true;
+    ++g.verifica.IndiceTentativo;
+    if (g.verifica.IndiceTentativo > g.verifica.NumVociTentativi) return false;
+    const VoceTentativo& v = g.verifica.ElencoTentativi[g.verifica.IndiceTentativo];
     PiazzaProvvisoria(g, v.Casella, v.Cifra);
-    if (g.NessunErrore) return true;
+    if (g.verifica.NessunErrore) return true;
     SegnaFallito(g);
   }
 }
@@ -206,19 +207,19 @@ bool ProssimoTentativo(Gioco& g) {
 // Pass 1: solves the grid in place with Provvisoria values. A contradiction reported outside a
 // trial ends it: the givens have no solution, and going on would only report it again.
 void Passata1(Gioco& g) {
-  const int errori = g.NumErrori;
+  const int errori = g.partita.NumErrori;
   for (;;) {
     Passo p = Iterazione(g);
-    if (g.NumErrori > errori) return;
+    if (g.partita.NumErrori > errori) return;
     if (p == Passo::Trovato) continue;
     if (p == Passo::Niente) {
-      if (g.Riempite < kCelle && g.InCreazione) return;
-      if (g.Riempite >= kCelle) {
+      if (g.griglia.Riempite < kCelle && g.creazione.InCreazione) return;
+      if (g.griglia.Riempite >= kCelle) {
         // The last-free-cell rule writes 45 minus the sum of the zone without looking at the
         // cell's column or box, so a "complete" grid is a solution only if every zone holds
         // nine different digits.
-        if (g.Cifra.risolta()) return;
-        if (!g.InTentativo) {
+        if (g.griglia.Cifra.risolta()) return;
+        if (!g.verifica.InTentativo) {
           // Givens without a solution: reported as the error check reports a contradiction.
           SegnalaErrore(g);
           return;
@@ -234,60 +235,63 @@ void Passata1(Gioco& g) {
 // Pass 2: the replay with the move search, in the player's priority order. Counts the methods
 // and lists the moves.
 void Passata2(Gioco& g) {
-  const Cifre cifrePrima = g.Cifra;
-  const std::array<Origine, kCelle> originiPrima = g.Orig;
+  const Cifre cifrePrima = g.griglia.Cifra;
+  const std::array<Origine, kCelle> originiPrima = g.griglia.Orig;
   // The candidate texts go back whole, with their masks.
-  const TestiCandidati testiPrima = g.Can;
+  const TestiCandidati testiPrima = g.griglia.Can;
   MostraCaselle(g, false);
-  g.Livello = LivelloConsiglio::Dove;
-  int totale = g.Riempite;
+  g.partita.Livello = LivelloConsiglio::Dove;
+  int totale = g.griglia.Riempite;
   // Each replay lists its own moves: a second verification of the same game starts afresh.
-  g.ElencoMosse.clear();
-  g.NumMosse = 0;
+  g.verifica.ElencoMosse.clear();
+  g.verifica.NumMosse = 0;
   bool tentativoGiocato = false;
 
   for (;;) {
-    g.Trovata = false;
-    g.Mossa.CodiceMetodo.clear();
+    g.ricerca.Trovata = false;
+    g.ricerca.Mossa.CodiceMetodo.clear();
     CercaMossa(g);
     // Where the methods stall, the trial that solved pass 1 is the move, once.
-    if (!g.Trovata && totale < kCelle && g.IndiceTentativo > 0 && !tentativoGiocato) {
-      const VoceTentativo& v = g.ElencoTentativi[g.IndiceTentativo];
+    if (!g.ricerca.Trovata && totale < kCelle && g.verifica.IndiceTentativo > 0 &&
+        !tentativoGiocato) {
+      const VoceTentativo& v = g.verifica.ElencoTentativi[g.verifica.IndiceTentativo];
       tentativoGiocato = true;
       if (CellaValida(v.Casella) && !g.HaValore(v.Casella)) {
-        g.Mossa.CodiceMetodo = "ZZZ";
-        g.Mossa.ValoreMossa = std::string(1, v.Cifra);
-        g.Mossa.CasellaMossa = v.Casella;
-        g.Mossa.ZonaMossa.reset();
-        g.Trovata = true;
+        g.ricerca.Mossa.CodiceMetodo = "ZZZ";
+        g.ricerca.Mossa.ValoreMossa = std::string(1, v.Cifra);
+        g.ricerca.Mossa.CasellaMossa = v.Casella;
+        g.ricerca.Mossa.ZonaMossa.reset();
+        g.ricerca.Trovata = true;
       }
     }
-    if (!g.Trovata || !g.Mossa.CasellaMossa || !CellaValida(*g.Mossa.CasellaMossa)) break;
+    if (!g.ricerca.Trovata || !g.ricerca.Mossa.CasellaMossa ||
+        !CellaValida(*g.ricerca.Mossa.CasellaMossa))
+      break;
 
-    const int cella = *g.Mossa.CasellaMossa;
-    const std::string valore(Trim(g.Mossa.ValoreMossa));
+    const int cella = *g.ricerca.Mossa.CasellaMossa;
+    const std::string valore(Trim(g.ricerca.Mossa.ValoreMossa));
     // The search is deterministic: a move that changes nothing would be found again forever.
-    if (valore.size() == 1 ? g.HaValore(cella) : Incornicia(valore) == g.Can[cella]) break;
+    if (valore.size() == 1 ? g.HaValore(cella) : Incornicia(valore) == g.griglia.Can[cella]) break;
 
-    ++g.NumMosse;
+    ++g.verifica.NumMosse;
     if (valore.size() == 1) {
       ImpostaValore(g, cella, valore[0], Origine::Provvisoria);
       ++totale;
       ControlloErrori(g, cella, valore[0]);
     } else {
-      g.Can.set(cella, Incornicia(valore));
-      g.f.caN[cella].setFontSize(g.DimCandidati);
+      g.griglia.Can.set(cella, Incornicia(valore));
+      g.f.caN[cella].setFontSize(g.geometria.DimCandidati);
     }
 
-    const VoceCodice v = CercaCodice(g.Mossa.CodiceMetodo);
-    if (v.riga >= 0) ++g.UsoMetodiConta[v.riga];
+    const VoceCodice v = CercaCodice(g.ricerca.Mossa.CodiceMetodo);
+    if (v.riga >= 0) ++g.verifica.UsoMetodiConta[v.riga];
     std::string voce(v.sigla);
-    voce += SuffissoZona(g.Mossa.ZonaMossa);
+    voce += SuffissoZona(g.ricerca.Mossa.ZonaMossa);
     voce += ": '";
     voce += NomeCasella(cella);
     voce += "' =";
     voce += valore;
-    g.ElencoMosse.push_back(std::move(voce));
+    g.verifica.ElencoMosse.push_back(std::move(voce));
     g.platform.processEvents();
   }
 
@@ -298,23 +302,23 @@ void Passata2(Gioco& g) {
     else
       SvuotaCella(g, c);
   }
-  if (!g.InCreazione) MostraCaselle(g, true);
-  g.Can = testiPrima;
+  if (!g.creazione.InCreazione) MostraCaselle(g, true);
+  g.griglia.Can = testiPrima;
 }
 
 }  // namespace
 
 void PreparaTentativi(Gioco& g) {
-  g.ElencoTentativi.fill(VoceTentativo{});
-  g.NumVociTentativi = 0;
+  g.verifica.ElencoTentativi.fill(VoceTentativo{});
+  g.verifica.NumVociTentativi = 0;
   for (int c = 0; c < kCelle; ++c) {
-    for (char d : g.Can.ridotto(c)) {
-      if (g.NumVociTentativi + 1 >= kVociTentativi) break;
-      ++g.NumVociTentativi;
-      g.ElencoTentativi[g.NumVociTentativi] = {c, d, -1};
+    for (char d : g.griglia.Can.ridotto(c)) {
+      if (g.verifica.NumVociTentativi + 1 >= kVociTentativi) break;
+      ++g.verifica.NumVociTentativi;
+      g.verifica.ElencoTentativi[g.verifica.NumVociTentativi] = {c, d, -1};
     }
   }
-  g.ConsigliInizioTentativi = g.NumConsigli;
+  g.registro.ConsigliInizioTentativi = g.verifica.NumConsigli;
 }
 
 EsitoVerifica Gioca_Click(Gioco& g) {
@@ -324,63 +328,64 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   EsitoVerifica esito;
 
   // 1. Preparation: the givens are recorded (every value on the grid, moves included).
-  if (!g.Ricaricato) {
-    for (int r = 0; r < 9; ++r) g.RigheDati[r] = g.RigheDatiCopia[r] = RigaValori(g, r);
-    g.DatiRegistrati = true;
-    g.RigheUsate = 9;
+  if (!g.registro.Ricaricato) {
+    for (int r = 0; r < 9; ++r)
+      g.registro.RigheDati[r] = g.registro.RigheDatiCopia[r] = RigaValori(g, r);
+    g.registro.DatiRegistrati = true;
+    g.registro.RigheUsate = 9;
   }
-  if (g.InCreazione) MostraCaselle(g, false);
+  if (g.creazione.InCreazione) MostraCaselle(g, false);
   if (TrovaDoppione(g)) {
     esito.tipo = EsitoVerifica::Tipo::ErroreDati;
     return esito;
   }
 
   // 2. Start of pass 1.
-  g.SoloRicerca = false;
-  g.InGioco = true;
+  g.ricerca.SoloRicerca = false;
+  g.partita.InGioco = true;
   f.DatIniz.setEnabled(false);
   f.Gioca.setEnabled(false);
   for (Control* c :
        std::initializer_list<Control*>{&f.ListCons, &f.Cons0, &f.Cons1, &f.Cons2, &f.Cons3,
                                        &f.Applica, &f.Tenta0, &f.VaiTenta, &f.AppTenta})
     c->setVisible(true);
-  g.NumVociTentativi = 0;
-  g.IndiceTentativo = 0;
-  g.InTentativo = false;
-  g.ValoreIniziale = 1;
-  g.ValoreFinale = 9;
-  const int erroriInizio = g.NumErrori;
-  g.ColoreMossa = kBianco;
+  g.verifica.NumVociTentativi = 0;
+  g.verifica.IndiceTentativo = 0;
+  g.verifica.InTentativo = false;
+  g.ricerca.ValoreIniziale = 1;
+  g.ricerca.ValoreFinale = 9;
+  const int erroriInizio = g.partita.NumErrori;
+  g.verifica.ColoreMossa = kBianco;
   f.ListCons.clear();
-  g.UsoMetodiConta.fill(0);
-  if (!g.InCreazione)
+  g.verifica.UsoMetodiConta.fill(0);
+  if (!g.creazione.InCreazione)
     f.ListCons.addItem("VERIFICA IN CORSO");
   else
-    f.ListCons.addItem("CREAZIONE IN CORSO - M." + std::to_string(g.NumModello) + "/S." +
-                       std::to_string(g.Simmetria));
-  g.NumConsigli = 0;
+    f.ListCons.addItem("CREAZIONE IN CORSO - M." + std::to_string(g.creazione.NumModello) + "/S." +
+                       std::to_string(g.creazione.Simmetria));
+  g.verifica.NumConsigli = 0;
   f.Peri.clear();
   const double inizio = g.platform.secondsSinceMidnight();
-  g.Tentativi = 0;
-  g.CandidatiPronti = false;
-  g.InRisoluzione = true;
+  g.verifica.Tentativi = 0;
+  g.verifica.CandidatiPronti = false;
+  g.ricerca.InRisoluzione = true;
 
   Passata1(g);
-  esito.tentativi = g.Tentativi;
+  esito.tentativi = g.verifica.Tentativi;
 
   // 5. Outcome of pass 1.
-  if (g.NumErrori > erroriInizio) {
+  if (g.partita.NumErrori > erroriInizio) {
     // The error report stays on the blackboard.
-    g.InTentativo = false;
-    g.InRisoluzione = false;
+    g.verifica.InTentativo = false;
+    g.ricerca.InRisoluzione = false;
     esito.tipo = EsitoVerifica::Tipo::ErroreDati;
     return esito;
   }
-  if (g.Riempite < kCelle) {
-    g.InTentativo = false;
-    g.InRisoluzione = false;
-    g.CreazioneFallita = true;
-    if (g.InCreazione) return esito;
+  if (g.griglia.Riempite < kCelle) {
+    g.verifica.InTentativo = false;
+    g.ricerca.InRisoluzione = false;
+    g.creazione.CreazioneFallita = true;
+    if (g.creazione.InCreazione) return esito;
     f.ListCons.clear();
     f.ListCons.addItem("ESITO CREAZIONE-VERIFICA");
     f.ListCons.addItem("  riprovare o controllare.");
@@ -394,35 +399,37 @@ EsitoVerifica Gioca_Click(Gioco& g) {
     return esito;
   }
   esito.tipo = EsitoVerifica::Tipo::Riuscita;
-  if (!g.InCreazione) {
+  if (!g.creazione.InCreazione) {
     f.ListCons.clear();
-    if (g.InCancellazione) {
+    if (g.verifica.InCancellazione) {
       f.ListCons.addItem("DOPO CANCELLAZIONE");
     } else {
       double secondi = g.platform.secondsSinceMidnight() - inizio;
       // A run that crosses midnight.
       if (secondi < 0) secondi += kSecondiGiorno;
-      f.ListCons.addItem(g.Ricaricato ? "GIOCO RICARICATO E VERIFICATO" : "ESITO DELLA VERIFICA");
+      f.ListCons.addItem(g.registro.Ricaricato ? "GIOCO RICARICATO E VERIFICATO"
+                                               : "ESITO DELLA VERIFICA");
       std::string tempo = "  (in " + FormatoSecondi(secondi) + " sec.";
-      if (g.Tentativi == 0)
+      if (g.verifica.Tentativi == 0)
         tempo += ")";
       else
-        tempo += " con " + std::to_string(g.Tentativi) +
-                 (g.Tentativi == 1 ? " Tentativo)" : " Tentativi)");
+        tempo += " con " + std::to_string(g.verifica.Tentativi) +
+                 (g.verifica.Tentativi == 1 ? " Tentativo)" : " Tentativi)");
       f.ListCons.addItem(tempo);
     }
-    f.ListCons.addItem("- ho " + std::to_string(g.NumConsigli) + " consigli, per risolverlo,");
-    esito.consigli = g.NumConsigli;
+    f.ListCons.addItem("- ho " + std::to_string(g.verifica.NumConsigli) +
+                       " consigli, per risolverlo,");
+    esito.consigli = g.verifica.NumConsigli;
   }
 
   // 6. Recording the solution and clearing pass 1.
-  const bool conTentativi = g.InTentativo;
+  const bool conTentativi = g.verifica.InTentativo;
   if (conTentativi) {
-    g.UsoMetodiSalvati = g.UsoMetodiConta;
+    g.verifica.UsoMetodiSalvati = g.verifica.UsoMetodiConta;
     // The record of the schema as it was before the run replaces the Flash.
-    if (g.RigheUsate == 27) g.RigheDati = g.RigheDatiCopia;
-    RegistraGriglia(g, g.SoluzioneTentativi);
-    StampaGriglia(f.APeri, g.SoluzioneTentativi);
+    if (g.registro.RigheUsate == 27) g.registro.RigheDati = g.registro.RigheDatiCopia;
+    RegistraGriglia(g, g.verifica.SoluzioneTentativi);
+    StampaGriglia(f.APeri, g.verifica.SoluzioneTentativi);
     RipristinaFlash(g);
     f.voce("mPerSuCom").setEnabled(true);
   }
@@ -431,41 +438,41 @@ EsitoVerifica Gioca_Click(Gioco& g) {
   f.Sugge1.setValue(false);
   f.voce("mSoluz").setEnabled(true);
 
-  if (g.Tentativi == 0) {
-    RegistraGriglia(g, g.Soluzione);
+  if (g.verifica.Tentativi == 0) {
+    RegistraGriglia(g, g.verifica.Soluzione);
     // Without trials there is no trial solution: one left by an earlier run must not be shown.
-    for (auto& s : g.SoluzioneTentativi) s.clear();
+    for (auto& s : g.verifica.SoluzioneTentativi) s.clear();
   }
   StampaGriglia(f.Peri, GrigliaSoluzione(g));
 
   for (int c = 0; c < kCelle; ++c)
-    if (g.HaValore(c) && g.Orig[c] == Origine::Provvisoria) SvuotaCella(g, c);
-  if (!(conTentativi && g.RigheLette >= 18)) RicalcoloCandidati(g);
-  g.InTentativo = false;
-  g.InRisoluzione = false;
-  g.ColoreMossa = kBluMossa;
+    if (g.HaValore(c) && g.griglia.Orig[c] == Origine::Provvisoria) SvuotaCella(g, c);
+  if (!(conTentativi && g.registro.RigheLette >= 18)) RicalcoloCandidati(g);
+  g.verifica.InTentativo = false;
+  g.ricerca.InRisoluzione = false;
+  g.verifica.ColoreMossa = kBluMossa;
   f.ImaCompl.setVisible(false);
-  if (g.InCancellazione) AbilitaGioco(g);
+  if (g.verifica.InCancellazione) AbilitaGioco(g);
 
-  for (auto& v : g.ValoriInizio) v.clear();
+  for (auto& v : g.verifica.ValoriInizio) v.clear();
   for (int c = 0; c < kCelle; ++c) {
     if (g.HaValore(c))
-      g.ValoriInizio[c] = std::string(1, g.Cifra[c]);
+      g.verifica.ValoriInizio[c] = std::string(1, g.griglia.Cifra[c]);
     else
       f.caN[c].setCaption("");
   }
   f.Sugge0.setValue(true);
   f.voce("mSugge0").setChecked(true);
-  g.Riempite = g.Cifra.piene();
-  f.Fatti.setCaption(std::to_string(g.Riempite));
-  if (g.InCancellazione) return esito;
+  g.griglia.Riempite = g.griglia.Cifra.piene();
+  f.Fatti.setCaption(std::to_string(g.griglia.Riempite));
+  if (g.verifica.InCancellazione) return esito;
 
   // 7. Pass 2.
   Passata2(g);
   Valutazione(g, 0);
-  if (g.InCreazione) return esito;
-  f.ListCons.addItem("  valutazione Complessiva=" + g.ValutazioneTesto + ".");
-  if (g.Riempite == kCelle) {
+  if (g.creazione.InCreazione) return esito;
+  f.ListCons.addItem("  valutazione Complessiva=" + g.verifica.ValutazioneTesto + ".");
+  if (g.griglia.Riempite == kCelle) {
     f.ListCons.clear();
     f.ListCons.addItem("IL GIOCO E' GIA' RISOLTO");
   } else {
@@ -477,16 +484,8 @@ EsitoVerifica Gioca_Click(Gioco& g) {
 }
 
 const std::array<std::string, kCelle>& GrigliaSoluzione(const Gioco& g) {
-  return g.SoluzioneTentativi[0].empty() ? g.Soluzione : g.SoluzioneTentativi;
-}
-
-void AzzeraVerifica(Gioco& g) {
-  g.ElencoTentativi.fill(VoceTentativo{});
-  g.NumVociTentativi = 0;
-  g.IndiceTentativo = 0;
-  for (auto& v : g.ValoriInizio) v.clear();
-  g.ElencoMosse.clear();
-  g.NumMosse = 0;
+  return g.verifica.SoluzioneTentativi[0].empty() ? g.verifica.Soluzione
+                                                  : g.verifica.SoluzioneTentativi;
 }
 
 void VerificaSolvibilita(Gioco& g) {

@@ -42,12 +42,6 @@ void Valutazione(Gioco& g, int mostra);
 // Menu "Valutazione Difficoltà".
 void mValuta_Click(Gioco& g);
 
-// Empties the run's per-game tables: the trial table, the initial values and the moves list.
-// Meant for "Azzera Tutto": without it a failed run after a successful one leaves the old moves
-// list for the print document. Flags are left alone (a failed run resets the window and its
-// caller still reads CreazioneFallita).
-void AzzeraVerifica(Gioco& g);
-
 // Wires "Gioca", "Verifica Solvibilità" and "Valutazione Difficoltà".
 void CollegaVerifica(Gioco& g);
 

@@ -29,15 +29,15 @@ struct Partita {
 // Puts the 81-character grid (digits; '.', '0' or ' ' for an empty cell) on the board as givens,
 // counts Riempite and, when asked, recomputes the candidates.
 inline void CaricaGriglia(Gioco& g, std::string_view griglia, bool ricalcola = true) {
-  g.Riempite = 0;
+  g.griglia.Riempite = 0;
   for (int c = 0; c < kCelle; ++c) {
     char ch = c < static_cast<int>(griglia.size()) ? griglia[c] : '.';
     if (ch >= '1' && ch <= '9') {
       ImpostaValore(g, c, ch, Origine::Nera);
-      ++g.Riempite;
+      ++g.griglia.Riempite;
     } else {
       SvuotaCella(g, c);
-      g.Can.set(c, kTuttiCandidati);
+      g.griglia.Can.set(c, kTuttiCandidati);
     }
   }
   if (ricalcola) RicalcoloCandidati(g);

@@ -11,14 +11,14 @@ namespace orv::test {
 
 // Search mode as the move search sets it, apply mode as the verification run sets it.
 inline void InRicerca(Gioco& g) {
-  g.SoloRicerca = true;
-  g.InRisoluzione = true;
-  g.Trovata = false;
+  g.ricerca.SoloRicerca = true;
+  g.ricerca.InRisoluzione = true;
+  g.ricerca.Trovata = false;
 }
 inline void InApplicazione(Gioco& g, bool inRisoluzione = true) {
-  g.SoloRicerca = false;
-  g.InRisoluzione = inRisoluzione;
-  g.Trovata = false;
+  g.ricerca.SoloRicerca = false;
+  g.ricerca.InRisoluzione = inRisoluzione;
+  g.ricerca.Trovata = false;
 }
 
 // Every field holds something no method writes, so a field left alone is seen as such.
@@ -49,11 +49,11 @@ inline std::string TestoMossa(const MossaTrovata& m) {
 // All 81 cells without value, each with the candidate text `can`.
 inline void SoloCandidati(Gioco& g, const std::string& can) {
   for (int c = 0; c < kCelle; ++c) {
-    g.Cifra.set(c, 0);
-    g.Orig[c] = Origine::Nessuna;
-    g.Can.set(c, can);
+    g.griglia.Cifra.set(c, 0);
+    g.griglia.Orig[c] = Origine::Nessuna;
+    g.griglia.Can.set(c, can);
   }
-  g.Riempite = 0;
+  g.griglia.Riempite = 0;
 }
 
 }  // namespace orv::test

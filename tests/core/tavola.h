@@ -14,10 +14,10 @@ namespace orv::test {
 
 // Every cell empty with all nine candidates: only the texts a test sets afterwards matter.
 inline void TavolaLibera(Gioco& g) {
-  g.Riempite = 0;
+  g.griglia.Riempite = 0;
   for (int c = 0; c < kCelle; ++c) {
     SvuotaCella(g, c);
-    g.Can.set(c, kTuttiCandidati);
+    g.griglia.Can.set(c, kTuttiCandidati);
   }
 }
 
@@ -27,7 +27,7 @@ struct Testo {
 };
 
 inline void ImpostaTesti(Gioco& g, std::initializer_list<Testo> testi) {
-  for (const Testo& t : testi) g.Can.set(t.c, t.can);
+  for (const Testo& t : testi) g.griglia.Can.set(t.c, t.can);
 }
 
 // Digit d stays a candidate only at the given positions of zone z.
@@ -35,7 +35,7 @@ inline void SoloIn(Gioco& g, int z, char d, std::initializer_list<int> posizioni
   for (int j = 0; j < 9; ++j) {
     bool resta = false;
     for (int p : posizioni) resta = resta || p == j;
-    if (!resta) g.Can.togli(Zona()[z][j], d);
+    if (!resta) g.griglia.Can.togli(Zona()[z][j], d);
   }
 }
 

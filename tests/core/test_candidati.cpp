@@ -17,12 +17,12 @@ TEST(RicalcoloCandidati, StopsAtOneCandidate) {
   for (int j = 1; j <= 8; ++j) s[j] = static_cast<char>('0' + j);
   s[36] = '9';
   CaricaGriglia(g, s);
-  EXPECT_EQ(g.Can[0], " 9 ");
-  EXPECT_EQ(g.Can[1], "  ");
+  EXPECT_EQ(g.griglia.Can[0], " 9 ");
+  EXPECT_EQ(g.griglia.Can[1], "  ");
   // A cell that meets 9 in its column only.
-  EXPECT_EQ(g.Can[45], " 12345678 ");
+  EXPECT_EQ(g.griglia.Can[45], " 12345678 ");
   // Cell 9 sees 1, 2 in its box (cells 1, 2) and 9 in its column.
-  EXPECT_EQ(g.Can[9], " 345678 ");
+  EXPECT_EQ(g.griglia.Can[9], " 345678 ");
   EXPECT_EQ(g.Vista(), ModoVista::Tutti);
   EXPECT_TRUE(g.f.Sugge1.value());
   EXPECT_FALSE(g.f.Sugge0.value());
@@ -31,17 +31,17 @@ TEST(RicalcoloCandidati, StopsAtOneCandidate) {
 TEST(RicalcoloCandidati, TogliPresentiIgnoresBadArguments) {
   Partita p;
   Gioco& g = *p;
-  g.Can.set(3, " 123 ");
+  g.griglia.Can.set(3, " 123 ");
   TogliPresenti(g, 3, 27);
   TogliPresenti(g, -1, 0);
   TogliPresenti(g, 81, 0);
-  EXPECT_EQ(g.Can[3], " 123 ");
+  EXPECT_EQ(g.griglia.Can[3], " 123 ");
 }
 
 // A board whose cells are all empty with the given candidate texts (no values placed).
 void Candidati(Gioco& g, std::initializer_list<std::pair<int, const char*>> celle) {
-  for (int c = 0; c < kCelle; ++c) g.Can.set(c, " 123456789 ");
-  for (auto [c, t] : celle) g.Can.set(c, t);
+  for (int c = 0; c < kCelle; ++c) g.griglia.Can.set(c, " 123456789 ");
+  for (auto [c, t] : celle) g.griglia.Can.set(c, t);
 }
 
 TEST(ControlloErrori, RemovesTheValueFromRowColumnAndBox) {
@@ -49,13 +49,13 @@ TEST(ControlloErrori, RemovesTheValueFromRowColumnAndBox) {
   Gioco& g = *p;
   Candidati(g, {{40, "  "}, {41, " 45 "}, {13, " 5 7 "}});
   ControlloErrori(g, 40, '5');
-  EXPECT_TRUE(g.NessunErrore);
-  EXPECT_EQ(g.Can[41], " 4 ");
-  EXPECT_EQ(g.Can[13], "  7 ");
-  EXPECT_EQ(g.Can[36], " 12346789 ");  // row
-  EXPECT_EQ(g.Can[76], " 12346789 ");  // column
-  EXPECT_EQ(g.Can[30], " 12346789 ");  // box
-  EXPECT_EQ(g.Can[0], " 123456789 ");  // elsewhere
+  EXPECT_TRUE(g.verifica.NessunErrore);
+  EXPECT_EQ(g.griglia.Can[41], " 4 ");
+  EXPECT_EQ(g.griglia.Can[13], "  7 ");
+  EXPECT_EQ(g.griglia.Can[36], " 12346789 ");  // row
+  EXPECT_EQ(g.griglia.Can[76], " 12346789 ");  // column
+  EXPECT_EQ(g.griglia.Can[30], " 12346789 ");  // box
+  EXPECT_EQ(g.griglia.Can[0], " 123456789 ");  // elsewhere
   EXPECT_EQ(g.f.ListCons.item(0), "- Clic su 'Dati Iniziali' per costruire");
 }
 
@@ -64,12 +64,12 @@ TEST(ControlloErrori, ValueNowhereChangesNothing) {
   Gioco& g = *p;
   Candidati(g, {});
   for (int z : {4, 13, 22})
-    for (int c : Zona()[z]) g.Can.set(c, " 1234 ");
-  auto prima = g.Can;
+    for (int c : Zona()[z]) g.griglia.Can.set(c, " 1234 ");
+  auto prima = g.griglia.Can;
   ControlloErrori(g, 40, '7');
-  EXPECT_TRUE(g.NessunErrore);
-  EXPECT_EQ(g.Can, prima);
-  EXPECT_EQ(g.NumErrori, 0);
+  EXPECT_TRUE(g.verifica.NessunErrore);
+  EXPECT_EQ(g.griglia.Can, prima);
+  EXPECT_EQ(g.partita.NumErrori, 0);
 }
 
 TEST(ControlloErrori, ContradictionInTheRowStopsTheCheck) {
@@ -78,12 +78,12 @@ TEST(ControlloErrori, ContradictionInTheRowStopsTheCheck) {
   // Cell 38 (row 4) has 6 as its only candidate; the column and box of 40 keep their 6s.
   Candidati(g, {{40, "  "}, {38, " 6 "}, {37, " 16 "}, {39, " 69 "}});
   ControlloErrori(g, 40, '6');
-  EXPECT_FALSE(g.NessunErrore);
-  EXPECT_EQ(g.Can[37], " 1 ");  // before the contradiction: removed
-  EXPECT_EQ(g.Can[38], "  ");
-  EXPECT_EQ(g.Can[39], " 69 ");         // row, after it: untouched
-  EXPECT_EQ(g.Can[4], " 123456789 ");   // column untouched
-  EXPECT_EQ(g.Can[30], " 123456789 ");  // box untouched
+  EXPECT_FALSE(g.verifica.NessunErrore);
+  EXPECT_EQ(g.griglia.Can[37], " 1 ");  // before the contradiction: removed
+  EXPECT_EQ(g.griglia.Can[38], "  ");
+  EXPECT_EQ(g.griglia.Can[39], " 69 ");         // row, after it: untouched
+  EXPECT_EQ(g.griglia.Can[4], " 123456789 ");   // column untouched
+  EXPECT_EQ(g.griglia.Can[30], " 123456789 ");  // box untouched
   const std::vector<std::string> atteso = {"- ERRORE NEL GIOCO ...",
                                            "  ... anomalie nei dati di partenza,",
                                            "  verificarli e ricaricarli."};
@@ -91,9 +91,9 @@ TEST(ControlloErrori, ContradictionInTheRowStopsTheCheck) {
   EXPECT_EQ(g.f.Semaf.fillColor(), 0xFF0000u);
   EXPECT_EQ(g.f.SemaLab.backColor(), 0xFF0000u);
   EXPECT_EQ(g.f.SemaLab.caption(), "ERR");
-  EXPECT_EQ(g.NumErrori, 1);
+  EXPECT_EQ(g.partita.NumErrori, 1);
   EXPECT_EQ(g.f.NErr.caption(), "1 Errore");
-  EXPECT_FALSE(g.ModoConsigli);
+  EXPECT_FALSE(g.partita.ModoConsigli);
   for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3, &g.f.Applica})
     EXPECT_FALSE(b->enabled()) << b->name();
 }
@@ -102,10 +102,10 @@ TEST(ControlloErrori, SilentInsideATrial) {
   Partita p;
   Gioco& g = *p;
   Candidati(g, {{40, "  "}, {38, " 6 "}});
-  g.InTentativo = true;
+  g.verifica.InTentativo = true;
   ControlloErrori(g, 40, '6');
-  EXPECT_FALSE(g.NessunErrore);
-  EXPECT_EQ(g.NumErrori, 0);
+  EXPECT_FALSE(g.verifica.NessunErrore);
+  EXPECT_EQ(g.partita.NumErrori, 0);
   EXPECT_EQ(g.f.NErr.caption(), "");
   EXPECT_EQ(g.f.SemaLab.caption(), "VAI");
   EXPECT_EQ(g.f.Semaf.fillColor(), kVerdeSemaforo);
@@ -119,12 +119,12 @@ TEST(ControlloErrori, FullReportAfterAPlayerChange) {
   // A Blu value only trials decide goes grey with a red digit; one the techniques found stays.
   ImpostaValore(g, 0, '4', Origine::Blu);
   ImpostaValore(g, 1, '5', Origine::Blu);
-  g.Soluzione[0] = " ";
-  g.Soluzione[1] = "5";
-  g.Can.set(40, "  ");
-  g.UltimaModifica = "il Valore 2";
-  g.CellaSegnalata = 40;
-  g.NumErrori = 1;
+  g.verifica.Soluzione[0] = " ";
+  g.verifica.Soluzione[1] = "5";
+  g.griglia.Can.set(40, "  ");
+  g.partita.UltimaModifica = "il Valore 2";
+  g.partita.CellaSegnalata = 40;
+  g.partita.NumErrori = 1;
   ControlloErrori(g, 40, '2');
   const std::vector<std::string> atteso = {
       "- ERRORE NEL GIOCO ...", "  ... quando nella Casella segnalata,",
@@ -139,8 +139,8 @@ TEST(ControlloErrori, FullReportAfterAPlayerChange) {
   EXPECT_EQ(g.f.caN[40].backColor(), kViola);
 
   // Inside a search or a verification the faulty-data lines come first as well.
-  g.InRisoluzione = true;
-  g.Can.set(41, " 2 ");
+  g.ricerca.InRisoluzione = true;
+  g.griglia.Can.set(41, " 2 ");
   ControlloErrori(g, 40, '2');
   ASSERT_EQ(g.f.ListCons.count(), 7);
   EXPECT_EQ(g.f.ListCons.item(1), "  ... anomalie nei dati di partenza,");
@@ -156,10 +156,10 @@ TEST(ControlloErrori, ShowsTheNewCandidatesInTheViewTutti) {
   EXPECT_EQ(g.f.caN[41].caption(), "47");
   // Outside that view the labels are left alone.
   g.f.Sugge0.setValue(true);
-  g.Can.set(42, " 59 ");
+  g.griglia.Can.set(42, " 59 ");
   const std::string prima = g.f.caN[42].caption();
   ControlloErrori(g, 41, '9');
-  EXPECT_EQ(g.Can[42], " 5 ");
+  EXPECT_EQ(g.griglia.Can[42], " 5 ");
   EXPECT_EQ(g.f.caN[42].caption(), prima);
 }
 

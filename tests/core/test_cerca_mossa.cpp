@@ -31,8 +31,8 @@ const std::string kQuattroUno = [] {
 // cells 3, 4, 13, 21 ("PRC" strikes it from 13).
 void DueImprigionati(Gioco& g) {
   test::SoloCandidati(g, " 1235689 ");
-  for (int c : {1, 2, 5, 7}) g.Can.set(c, " 12345689 ");
-  for (int c : {3, 4, 13, 21}) g.Can.set(c, " 12356789 ");
+  for (int c : {1, 2, 5, 7}) g.griglia.Can.set(c, " 12345689 ");
+  for (int c : {3, 4, 13, 21}) g.griglia.Can.set(c, " 12356789 ");
 }
 
 // The method list with these keys only, in this order, then the rest blank.
@@ -40,9 +40,9 @@ void SoloChiavi(Gioco& g, std::initializer_list<const char*> chiavi) {
   int i = 1;
   for (const char* k : chiavi) {
     const Metodo* m = MetodoDellaChiave(k);
-    g.Priorita[i++] = m ? std::string(VoceMetodo(*m)) : std::string(k) + " - Nessuno";
+    g.tabelle.Priorita[i++] = m ? std::string(VoceMetodo(*m)) : std::string(k) + " - Nessuno";
   }
-  for (; i < kVociPriorita; ++i) g.Priorita[i] = "";
+  for (; i < kVociPriorita; ++i) g.tabelle.Priorita[i] = "";
 }
 
 TEST(Catalogo, KeysEntriesAndCodes) {
@@ -73,21 +73,21 @@ TEST(CercaMossa, TheCrossingIsLeftOutWhenAllCandidatesShow) {
   test::Partita p;
   Gioco& g = *p;
   CaricaGriglia(g, kQuattroUno);  // selects the view "Tutti"
-  g.ValoreIniziale = g.ValoreFinale = 5;
+  g.ricerca.ValoreIniziale = g.ricerca.ValoreFinale = 5;
   CercaMossa(g);
-  EXPECT_EQ(g.ValoreIniziale, 1);
-  EXPECT_EQ(g.ValoreFinale, 9);
-  if (g.Trovata) {
-    EXPECT_NE(g.Mossa.CodiceMetodo, "ZOB");
-    EXPECT_NE(g.Mossa.CodiceMetodo, "ZOC");
+  EXPECT_EQ(g.ricerca.ValoreIniziale, 1);
+  EXPECT_EQ(g.ricerca.ValoreFinale, 9);
+  if (g.ricerca.Trovata) {
+    EXPECT_NE(g.ricerca.Mossa.CodiceMetodo, "ZOB");
+    EXPECT_NE(g.ricerca.Mossa.CodiceMetodo, "ZOC");
   }
 
   test::VistaNessuno(g);
   CercaMossa(g);
-  ASSERT_TRUE(g.Trovata);
-  EXPECT_EQ(g.Mossa.CodiceMetodo, "ZOB");
-  EXPECT_EQ(g.Mossa.CasellaMossa, 0);
-  EXPECT_EQ(g.Mossa.ValoreMossa, " 1 ");
+  ASSERT_TRUE(g.ricerca.Trovata);
+  EXPECT_EQ(g.ricerca.Mossa.CodiceMetodo, "ZOB");
+  EXPECT_EQ(g.ricerca.Mossa.CasellaMossa, 0);
+  EXPECT_EQ(g.ricerca.Mossa.ValoreMossa, " 1 ");
 }
 
 TEST(CercaMossa, TheSingleCandidateReplacesTheLastFreeCell) {
@@ -99,10 +99,10 @@ TEST(CercaMossa, TheSingleCandidateReplacesTheLastFreeCell) {
   test::Partita p;
   Gioco& g = *p;
   CaricaGriglia(g, griglia);
-  ASSERT_EQ(g.Can[0], " 1 ");
-  g.Mossa = MossaSentinella();
+  ASSERT_EQ(g.griglia.Can[0], " 1 ");
+  g.ricerca.Mossa = MossaSentinella();
   CercaMossa(g);
-  ASSERT_TRUE(g.Trovata);
+  ASSERT_TRUE(g.ricerca.Trovata);
   MossaTrovata atteso = MossaSentinella();
   atteso.CodiceMetodo = "CFC";
   atteso.ValoreMossa = "1";
@@ -110,21 +110,21 @@ TEST(CercaMossa, TheSingleCandidateReplacesTheLastFreeCell) {
   atteso.ZonaMossa.reset();
   atteso.DaTogliere = "";
   atteso.Gruppo = "";
-  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
+  EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
 
   // Without a single-candidate cell the last free cell stands.
   for (int c = 0; c < kCelle; ++c)
-    if (!g.HaValore(c)) g.Can.set(c, kTuttiCandidati);
-  g.Mossa = MossaSentinella();
+    if (!g.HaValore(c)) g.griglia.Can.set(c, kTuttiCandidati);
+  g.ricerca.Mossa = MossaSentinella();
   CercaMossa(g);
-  ASSERT_TRUE(g.Trovata);
+  ASSERT_TRUE(g.ricerca.Trovata);
   atteso = MossaSentinella();
   atteso.CodiceMetodo = "USO";
   atteso.ValoreMossa = " 9 ";
   atteso.CasellaMossa = 79;
   atteso.ZonaMossa = 8;
   atteso.DaTogliere = "";
-  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
+  EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
 }
 
 TEST(CercaMossa, TheOrderOfTheListDecides) {
@@ -148,14 +148,14 @@ TEST(CercaMossa, TheOrderOfTheListDecides) {
     Gioco& g = *p;
     DueImprigionati(g);
     SoloChiavi(g, k.chiavi);
-    g.Mossa = MossaSentinella();
+    g.ricerca.Mossa = MossaSentinella();
     CercaMossa(g);
-    EXPECT_EQ(g.Trovata, k.trovata);
+    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
     if (k.trovata) {
-      EXPECT_EQ(g.Mossa.CodiceMetodo, k.codice);
-      EXPECT_EQ(g.Mossa.CasellaMossa, k.casella);
+      EXPECT_EQ(g.ricerca.Mossa.CodiceMetodo, k.codice);
+      EXPECT_EQ(g.ricerca.Mossa.CasellaMossa, k.casella);
     } else {
-      EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+      EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
     }
   }
 }
@@ -175,21 +175,21 @@ TEST(CercaMossa, LeavesTheGridWhiteAndTheFlagsDown) {
     test::VistaNessuno(g);
     for (int c = 0; c < kCelle; ++c) {
       g.f.caN[c].setBackColor(kGialloCursore);
-      g.Esclusa[c] = true;
+      g.ricerca.Esclusa[c] = true;
     }
-    g.Mossa = MossaSentinella();
-    g.Trovata = !k.trovata;
+    g.ricerca.Mossa = MossaSentinella();
+    g.ricerca.Trovata = !k.trovata;
     CercaMossa(g);
-    EXPECT_EQ(g.Trovata, k.trovata);
-    EXPECT_FALSE(g.SoloRicerca);
-    EXPECT_FALSE(g.InRisoluzione);
+    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
+    EXPECT_FALSE(g.ricerca.SoloRicerca);
+    EXPECT_FALSE(g.ricerca.InRisoluzione);
     for (int c = 0; c < kCelle; ++c) {
       EXPECT_EQ(g.f.caN[c].backColor(), kBianco) << c;
-      EXPECT_FALSE(g.Esclusa[c]) << c;
+      EXPECT_FALSE(g.ricerca.Esclusa[c]) << c;
     }
     // A failed search leaves the last move in place.
     if (!k.trovata) {
-      EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+      EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
     }
   }
 }
@@ -205,18 +205,18 @@ TEST(CercaMossa, EveryMethodOnlyLooks) {
     Gioco& g = *p;
     CaricaGriglia(g, riga);
     test::VistaNessuno(g);
-    g.NumConsigli = 4;
-    const auto cifra = g.Cifra;
-    const auto can = g.Can;
-    const int riempite = g.Riempite;
+    g.verifica.NumConsigli = 4;
+    const auto cifra = g.griglia.Cifra;
+    const auto can = g.griglia.Can;
+    const int riempite = g.griglia.Riempite;
     for (const Metodo& m : Catalogo()) {
       SCOPED_TRACE(std::string(m.chiave) + " su " + riga);
       SoloChiavi(g, {std::string(m.chiave).c_str()});
       CercaMossa(g);
-      EXPECT_EQ(g.Cifra, cifra);
-      EXPECT_EQ(g.Can, can);
-      EXPECT_EQ(g.Riempite, riempite);
-      EXPECT_EQ(g.NumConsigli, 4);
+      EXPECT_EQ(g.griglia.Cifra, cifra);
+      EXPECT_EQ(g.griglia.Can, can);
+      EXPECT_EQ(g.griglia.Riempite, riempite);
+      EXPECT_EQ(g.verifica.NumConsigli, 4);
     }
   }
   EXPECT_EQ(schemi, 10);

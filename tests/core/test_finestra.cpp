@@ -17,14 +17,14 @@ void Sporca(Gioco& g) {
   g.f.caN[7].setBackColor(kGialloCursore);
   g.f.caN[8].setBorder(true);
   g.f.ListCons.addItem("qualcosa");
-  g.NumErrori = 3;
+  g.partita.NumErrori = 3;
   g.f.NErr.setCaption("3 Errori");
   g.f.SemaLab.setCaption("ERR");
   g.f.Semaf.setFillColor(kRossoSemaforo);
-  g.CellaSegnalata = 12;
-  g.UltimaModifica = "x";
-  g.InGioco = true;
-  g.Soluzione[3] = "4";
+  g.partita.CellaSegnalata = 12;
+  g.partita.UltimaModifica = "x";
+  g.partita.InGioco = true;
+  g.verifica.Soluzione[3] = "4";
   g.f.Gioca.setEnabled(true);
   g.f.voce("mSoluz").setEnabled(true);
   g.f.voce("mSoluz").setChecked(true);
@@ -34,7 +34,7 @@ void Sporca(Gioco& g) {
   g.f.surface.circle(100, 100, 50, kVerdeReticolo);
   g.f.cM.load(3);
   g.f.cv1.load(2);
-  g.NumOpzioniTentativo = 2;
+  g.partita.NumOpzioniTentativo = 2;
   g.f.Peri.print("riga");
 }
 
@@ -54,23 +54,23 @@ TEST(Azzera, LeavesTheWindowAsAtStartUp) {
     EXPECT_EQ(l.font().size, 9) << i;
     EXPECT_EQ(l.tooltip(), std::to_string(i));
     EXPECT_FALSE(g.HaValore(i));
-    EXPECT_EQ(g.Can[i], "");
-    EXPECT_EQ(g.Soluzione[i], "");
+    EXPECT_EQ(g.griglia.Can[i], "");
+    EXPECT_EQ(g.verifica.Soluzione[i], "");
   }
-  EXPECT_EQ(g.Riempite, 0);
-  EXPECT_EQ(g.Cursore, 0);
+  EXPECT_EQ(g.griglia.Riempite, 0);
+  EXPECT_EQ(g.partita.Cursore, 0);
   EXPECT_EQ(f.Fatti.caption(), "0");
   EXPECT_EQ(f.NErr.caption(), "");
-  EXPECT_EQ(g.NumErrori, 0);
+  EXPECT_EQ(g.partita.NumErrori, 0);
   EXPECT_EQ(f.SemaLab.caption(), "VAI");
   EXPECT_EQ(f.SemaLab.backColor(), kVerdeSemaforo);
   EXPECT_EQ(f.Semaf.fillColor(), kVerdeSemaforo);
-  EXPECT_EQ(g.CellaSegnalata, kNessunaCella);
-  EXPECT_EQ(g.UltimaModifica, "");
-  EXPECT_FALSE(g.InGioco);
-  EXPECT_TRUE(g.ModoConsigli);
-  EXPECT_EQ(g.ColoreMossa, kBluMossa);
-  EXPECT_EQ(g.ValutazioneTesto, "??");
+  EXPECT_EQ(g.partita.CellaSegnalata, kNessunaCella);
+  EXPECT_EQ(g.partita.UltimaModifica, "");
+  EXPECT_FALSE(g.partita.InGioco);
+  EXPECT_TRUE(g.partita.ModoConsigli);
+  EXPECT_EQ(g.verifica.ColoreMossa, kBluMossa);
+  EXPECT_EQ(g.verifica.ValutazioneTesto, "??");
   const std::vector<std::string> benvenuto = {"- Clic su 'Dati Iniziali' per costruire",
                                               "  un nuovo gioco o clic su 'Apri' per",
                                               "  riprendere un gioco salvato."};
@@ -78,7 +78,7 @@ TEST(Azzera, LeavesTheWindowAsAtStartUp) {
   EXPECT_TRUE(f.surface.drawings().empty());
   EXPECT_FALSE(f.cM.loaded(3));
   EXPECT_FALSE(f.cv1.loaded(2));
-  EXPECT_EQ(g.NumOpzioniTentativo, 0);
+  EXPECT_EQ(g.partita.NumOpzioniTentativo, 0);
   EXPECT_TRUE(f.Peri.lines().empty());
   EXPECT_FALSE(f.Peri.visible());
   EXPECT_FALSE(f.APeri.visible());
@@ -122,8 +122,8 @@ TEST(Azzera, GridLayout) {
   Gioco& g = *p;
   Form1& f = g.f;
   // The grid starts 560 twips right of "Apri"; columns 0, 3 and 6 sit 10 further right.
-  EXPECT_EQ(g.OrigineSinistra, 120 + 1335 + 560);
-  EXPECT_EQ(g.OrigineAlto, 240);
+  EXPECT_EQ(g.geometria.OrigineSinistra, 120 + 1335 + 560);
+  EXPECT_EQ(g.geometria.OrigineAlto, 240);
   struct Caso {
     int i, left, top;
   };
@@ -210,11 +210,11 @@ TEST(MostraCandidati, FiveOnTheFirstLineThenTheRest) {
   std::string s(81, '.');
   s[0] = '5';
   CaricaGriglia(g, s, false);
-  g.Can.set(1, " 12345 ");
-  g.Can.set(2, " 123456 ");
-  g.Can.set(3, " 123456789 ");
-  g.Can.set(4, "  ");
-  g.Can.set(5, " 7 ");
+  g.griglia.Can.set(1, " 12345 ");
+  g.griglia.Can.set(2, " 123456 ");
+  g.griglia.Can.set(3, " 123456789 ");
+  g.griglia.Can.set(4, "  ");
+  g.griglia.Can.set(5, " 7 ");
   g.f.Sugge1.setValue(true);
   MostraCandidati(g);
   EXPECT_EQ(g.f.caN[0].caption(), "5");  // a value is not touched
@@ -243,7 +243,7 @@ TEST(MostraCandidati, OnlyWhenTheViewOrTheHintAsksForThem) {
     Gioco& g = *p;
     CaricaGriglia(g, std::string(81, '.'), false);
     (g.f.*k.opzione).setValue(true);
-    g.Livello = k.livello;
+    g.partita.Livello = k.livello;
     MostraCandidati(g);
     EXPECT_EQ(g.f.caN[10].caption(), k.mostra ? "12345 6789" : "");
   }
@@ -260,9 +260,9 @@ TEST(Pannello, ProntoConsigliAndPulisciCaselle) {
   g.f.caN[5].setBorder(true);
   g.f.caN[6].setBackColor(kRosaMarca);
   g.f.cv1.load(1);
-  g.NumOpzioniTentativo = 1;
+  g.partita.NumOpzioniTentativo = 1;
   g.f.CorVF.setVisible(true);
-  g.ModoConsigli = false;
+  g.partita.ModoConsigli = false;
   ProntoConsigli(g);
   EXPECT_EQ(g.f.caN[4].caption(), "8");
   EXPECT_EQ(g.f.caN[5].caption(), "");
@@ -271,18 +271,18 @@ TEST(Pannello, ProntoConsigliAndPulisciCaselle) {
   EXPECT_FALSE(g.f.CorVF.visible());
   EXPECT_FALSE(g.f.cv1.loaded(1));
   EXPECT_EQ(g.f.ListCons.items(), std::vector<std::string>{"PRONTO PER I CONSIGLI"});
-  EXPECT_TRUE(g.ModoConsigli);
+  EXPECT_TRUE(g.partita.ModoConsigli);
   EXPECT_TRUE(g.f.Cons1.enabled() && g.f.Cons2.enabled() && g.f.Cons3.enabled());
   EXPECT_FALSE(g.f.VaiTenta.enabled());
   EXPECT_FALSE(g.f.AppTenta.enabled());
 
   g.f.caN[9].setBackColor(kGrigioEsclusione);
   g.f.caN[9].setBorder(true);
-  g.SfondoCursore = kGialloCursore;
+  g.partita.SfondoCursore = kGialloCursore;
   PulisciCaselle(g);
   EXPECT_EQ(g.f.caN[9].backColor(), kBianco);
   EXPECT_FALSE(g.f.caN[9].border());
-  EXPECT_EQ(g.SfondoCursore, kBianco);
+  EXPECT_EQ(g.partita.SfondoCursore, kBianco);
 }
 
 TEST(RicalcoloMenu, ShowsAllCandidatesAndEnablesTheHints) {
@@ -294,7 +294,7 @@ TEST(RicalcoloMenu, ShowsAllCandidatesAndEnablesTheHints) {
   g.f.caN[2].setCaption("");
   g.f.voce("mRicMan").onClick();
   EXPECT_EQ(g.Vista(), ModoVista::Tutti);
-  EXPECT_EQ(g.Can[2], " 124 ");
+  EXPECT_EQ(g.griglia.Can[2], " 124 ");
   EXPECT_EQ(g.f.caN[2].caption(), "124");
   EXPECT_EQ(g.f.caN[2].foreColor(), kRosso);
   EXPECT_EQ(g.f.caN[0].caption(), "5");

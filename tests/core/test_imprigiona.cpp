@@ -18,7 +18,7 @@ void SoloDoveServe(Gioco& g, char d, const std::vector<int>& celle) {
   std::string senza = kTuttiCandidati;
   TogliCandidato(senza, d);
   test::SoloCandidati(g, senza);
-  for (int c : celle) g.Can.set(c, kTuttiCandidati);
+  for (int c : celle) g.griglia.Can.set(c, kTuttiCandidati);
 }
 
 struct Caso {
@@ -36,11 +36,11 @@ void ControllaRicerca(void (*metodo)(Gioco&), const char* codice, char d,
     test::Partita p;
     Gioco& g = *p;
     SoloDoveServe(g, d, k.celle);
-    const auto can = g.Can;
-    g.Mossa = MossaSentinella();
+    const auto can = g.griglia.Can;
+    g.ricerca.Mossa = MossaSentinella();
     test::InRicerca(g);
     metodo(g);
-    EXPECT_EQ(g.Trovata, k.trovata);
+    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
     MossaTrovata atteso = MossaSentinella();
     if (k.trovata) {
       atteso.CodiceMetodo = codice;
@@ -53,8 +53,8 @@ void ControllaRicerca(void (*metodo)(Gioco&), const char* codice, char d,
       atteso.Gruppo = "";
       atteso.CaselleGruppo = k.caselleGruppo;
     }
-    EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
-    EXPECT_EQ(g.Can, can);
+    EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
+    EXPECT_EQ(g.griglia.Can, can);
   }
 }
 
@@ -76,11 +76,11 @@ TEST(QuadroImprigiona, SearchSkipsCellsWithAValue) {
   test::Partita p;
   Gioco& g = *p;
   SoloDoveServe(g, '4', {1, 2, 5, 7});
-  g.Cifra.set(5, '9');  // a value whose candidate text was left behind
+  g.griglia.Cifra.set(5, '9');  // a value whose candidate text was left behind
   test::InRicerca(g);
   QuadroImprigiona(g);
-  ASSERT_TRUE(g.Trovata);
-  EXPECT_EQ(g.Mossa.CasellaMossa, 7);
+  ASSERT_TRUE(g.ricerca.Trovata);
+  EXPECT_EQ(g.ricerca.Mossa.CasellaMossa, 7);
 }
 
 TEST(RigaColImprigiona, SearchLinesThenDigitsThenTheBox) {
@@ -115,24 +115,24 @@ TEST(Imprigiona, ApplyRemovesOneCandidatePerCall) {
       test::Partita p;
       Gioco& g = *p;
       SoloDoveServe(g, k.d, k.celle);
-      g.Mossa = MossaSentinella();
-      g.NumConsigli = 3;
-      auto atteso = g.Can;
+      g.ricerca.Mossa = MossaSentinella();
+      g.verifica.NumConsigli = 3;
+      auto atteso = g.griglia.Can;
       for (std::size_t i = 0; i < k.bersagli.size(); ++i) {
         const int c = k.bersagli[i];
         test::InApplicazione(g, inRisoluzione);
         k.metodo(g);
-        EXPECT_TRUE(g.Trovata);
+        EXPECT_TRUE(g.ricerca.Trovata);
         atteso.togli(c, k.d);
-        EXPECT_EQ(g.Can, atteso);
-        EXPECT_EQ(g.NumConsigli, 3 + (inRisoluzione ? static_cast<int>(i) + 1 : 0));
+        EXPECT_EQ(g.griglia.Can, atteso);
+        EXPECT_EQ(g.verifica.NumConsigli, 3 + (inRisoluzione ? static_cast<int>(i) + 1 : 0));
         EXPECT_EQ(g.f.caN[c].backColor(), inRisoluzione ? kAzzurroTolto : kBianco);
       }
       test::InApplicazione(g, inRisoluzione);
       k.metodo(g);
-      EXPECT_FALSE(g.Trovata);
-      EXPECT_EQ(g.Can, atteso);
-      EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+      EXPECT_FALSE(g.ricerca.Trovata);
+      EXPECT_EQ(g.griglia.Can, atteso);
+      EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
     }
   }
 }

@@ -59,13 +59,13 @@ TEST(ColpoOcchio, SearchFindsTheLowestValueInTheHighestZone) {
     Gioco& g = *p;
     CaricaGriglia(g, k.griglia);
     // The crossing reads values only: candidate texts must not matter.
-    for (int c = 0; c < kCelle; ++c) g.Can.set(c, " 123456789 ");
-    g.Mossa = MossaSentinella();
+    for (int c = 0; c < kCelle; ++c) g.griglia.Can.set(c, " 123456789 ");
+    g.ricerca.Mossa = MossaSentinella();
     test::InRicerca(g);
-    g.ValoreIniziale = 1;
-    g.ValoreFinale = 9;
+    g.ricerca.ValoreIniziale = 1;
+    g.ricerca.ValoreFinale = 9;
     ColpoOcchio(g);
-    EXPECT_EQ(g.Trovata, k.trovata);
+    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
     MossaTrovata atteso = MossaSentinella();
     if (k.trovata) {
       atteso.CodiceMetodo = k.codice;
@@ -75,7 +75,7 @@ TEST(ColpoOcchio, SearchFindsTheLowestValueInTheHighestZone) {
       atteso.DaTogliere = "";
       atteso.Gruppo = "";
     }
-    EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
+    EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
   }
 }
 
@@ -83,17 +83,17 @@ TEST(ColpoOcchio, ApplyModeAndAnEmptyRangeFindNothing) {
   test::Partita p;
   Gioco& g = *p;
   CaricaGriglia(g, kQuattroUno);
-  g.Mossa = MossaSentinella();
+  g.ricerca.Mossa = MossaSentinella();
   test::InApplicazione(g);
-  g.ValoreIniziale = 1;
-  g.ValoreFinale = 9;
+  g.ricerca.ValoreIniziale = 1;
+  g.ricerca.ValoreFinale = 9;
   ColpoOcchio(g);
-  EXPECT_FALSE(g.Trovata);
+  EXPECT_FALSE(g.ricerca.Trovata);
   test::InRicerca(g);
-  g.ValoreIniziale = 0;
+  g.ricerca.ValoreIniziale = 0;
   ColpoOcchio(g);
-  EXPECT_FALSE(g.Trovata);
-  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+  EXPECT_FALSE(g.ricerca.Trovata);
+  EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
 }
 
 TEST(ColpoOcchio, MarksStayForOneValueAndGoForARange) {
@@ -103,20 +103,20 @@ TEST(ColpoOcchio, MarksStayForOneValueAndGoForARange) {
   test::InRicerca(g);
   for (int c = 0; c < kCelle; ++c) g.f.caN[c].setBackColor(kGialloCursore);
 
-  g.ValoreIniziale = g.ValoreFinale = 1;
+  g.ricerca.ValoreIniziale = g.ricerca.ValoreFinale = 1;
   ColpoOcchio(g);
-  EXPECT_TRUE(g.Trovata);
+  EXPECT_TRUE(g.ricerca.Trovata);
   for (int c = 0; c < kCelle; ++c) {
     const bool esclusa = EsclusaDaiQuattroUno(c);
-    EXPECT_EQ(g.Esclusa[c], esclusa) << c;
+    EXPECT_EQ(g.ricerca.Esclusa[c], esclusa) << c;
     EXPECT_EQ(g.f.caN[c].backColor(), esclusa ? kGrigioEsclusione : kBianco) << c;
   }
 
-  g.ValoreIniziale = 1;
-  g.ValoreFinale = 9;
+  g.ricerca.ValoreIniziale = 1;
+  g.ricerca.ValoreFinale = 9;
   ColpoOcchio(g);
   for (int c = 0; c < kCelle; ++c) {
-    EXPECT_FALSE(g.Esclusa[c]) << c;
+    EXPECT_FALSE(g.ricerca.Esclusa[c]) << c;
     EXPECT_EQ(g.f.caN[c].backColor(), kBianco) << c;
   }
 }
@@ -149,11 +149,11 @@ TEST(CasellaSola, SearchReportsTheFirstZoneWithOneFreeCell) {
     test::Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, k.griglia);
-    const auto can = g.Can;
-    g.Mossa = MossaSentinella();
+    const auto can = g.griglia.Can;
+    g.ricerca.Mossa = MossaSentinella();
     test::InRicerca(g);
     CasellaSola(g);
-    EXPECT_EQ(g.Trovata, k.trovata);
+    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
     MossaTrovata atteso = MossaSentinella();
     if (k.trovata) {
       atteso.CodiceMetodo = "USO";
@@ -162,8 +162,8 @@ TEST(CasellaSola, SearchReportsTheFirstZoneWithOneFreeCell) {
       atteso.ZonaMossa = k.zona;
       atteso.DaTogliere = "";
     }
-    EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(atteso));
-    EXPECT_EQ(g.Can, can);
+    EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
+    EXPECT_EQ(g.griglia.Can, can);
     EXPECT_FALSE(g.HaValore(k.casella) && k.trovata);
   }
 }
@@ -179,30 +179,30 @@ TEST(CasellaSola, ApplyFillsEveryZoneThatItCompletes) {
     Gioco& g = *p;
     CaricaGriglia(g, griglia);
     test::VistaNessuno(g);
-    ASSERT_TRUE(HaCandidato(g.Can[15], '9'));
-    ASSERT_TRUE(HaCandidato(g.Can[78], '8'));
-    g.Mossa = MossaSentinella();
-    g.ColoreMossa = kBianco;
-    g.NumConsigli = 5;
-    const int riempite = g.Riempite;
+    ASSERT_TRUE(HaCandidato(g.griglia.Can[15], '9'));
+    ASSERT_TRUE(HaCandidato(g.griglia.Can[78], '8'));
+    g.ricerca.Mossa = MossaSentinella();
+    g.verifica.ColoreMossa = kBianco;
+    g.verifica.NumConsigli = 5;
+    const int riempite = g.griglia.Riempite;
     test::InApplicazione(g, inRisoluzione);
     CasellaSola(g);
-    EXPECT_TRUE(g.Trovata);
-    EXPECT_EQ(g.Riempite, riempite + 2);
-    EXPECT_EQ(g.NumConsigli, inRisoluzione ? 7 : 5);
+    EXPECT_TRUE(g.ricerca.Trovata);
+    EXPECT_EQ(g.griglia.Riempite, riempite + 2);
+    EXPECT_EQ(g.verifica.NumConsigli, inRisoluzione ? 7 : 5);
     for (auto [c, v] : {std::pair{8, '9'}, std::pair{80, '8'}}) {
-      EXPECT_EQ(g.Cifra[c], v);
-      EXPECT_EQ(g.Orig[c], Origine::Provvisoria);
-      EXPECT_EQ(g.Can[c], "  ");
+      EXPECT_EQ(g.griglia.Cifra[c], v);
+      EXPECT_EQ(g.griglia.Orig[c], Origine::Provvisoria);
+      EXPECT_EQ(g.griglia.Can[c], "  ");
       EXPECT_EQ(g.f.caN[c].caption(), std::string(1, v));
       EXPECT_EQ(g.f.caN[c].foreColor(), kBianco);
       EXPECT_EQ(g.f.caN[c].font().name, "MS Sans Serif");
     }
     // The error check followed each placement.
-    EXPECT_FALSE(HaCandidato(g.Can[15], '9'));
-    EXPECT_FALSE(HaCandidato(g.Can[78], '8'));
-    EXPECT_TRUE(g.NessunErrore);
-    EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+    EXPECT_FALSE(HaCandidato(g.griglia.Can[15], '9'));
+    EXPECT_FALSE(HaCandidato(g.griglia.Can[78], '8'));
+    EXPECT_TRUE(g.verifica.NessunErrore);
+    EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
   }
 }
 
@@ -216,19 +216,19 @@ TEST(CasellaSola, ApplyStopsOnAContradictionInsideATrial) {
     test::Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, griglia);
-    g.Can.set(17, " 9 ");
-    const int riempite = g.Riempite;
-    g.InTentativo = inTentativo;
+    g.griglia.Can.set(17, " 9 ");
+    const int riempite = g.griglia.Riempite;
+    g.verifica.InTentativo = inTentativo;
     test::InApplicazione(g);
     CasellaSola(g);
     if (inTentativo) {
-      EXPECT_FALSE(g.NessunErrore);
+      EXPECT_FALSE(g.verifica.NessunErrore);
     }
-    EXPECT_EQ(g.Cifra[8], '9');
-    EXPECT_EQ(g.Cifra[72], inTentativo ? 0 : '1');
-    EXPECT_EQ(g.Riempite, riempite + (inTentativo ? 1 : 2));
+    EXPECT_EQ(g.griglia.Cifra[8], '9');
+    EXPECT_EQ(g.griglia.Cifra[72], inTentativo ? 0 : '1');
+    EXPECT_EQ(g.griglia.Riempite, riempite + (inTentativo ? 1 : 2));
     // Inside a trial the contradiction is silent.
-    EXPECT_EQ(g.NumErrori, inTentativo ? 0 : 1);
+    EXPECT_EQ(g.partita.NumErrori, inTentativo ? 0 : 1);
   }
 }
 
@@ -238,32 +238,32 @@ TEST(Incrocia, GreyWhereTheValueIsNoCandidate) {
   // No 5 placed: every empty cell keeps 5.
   CaricaGriglia(g, Righe({"1234.6789", ".........", ".........", ".........", ".........",
                           ".........", ".........", ".........", "........."}));
-  g.Mossa = MossaSentinella();
-  g.ValoreIniziale = g.ValoreFinale = 5;
+  g.ricerca.Mossa = MossaSentinella();
+  g.ricerca.ValoreIniziale = g.ricerca.ValoreFinale = 5;
   Incrocia(g);
   for (int c = 0; c < kCelle; ++c) {
-    EXPECT_EQ(g.Esclusa[c], g.HaValore(c)) << c;
+    EXPECT_EQ(g.ricerca.Esclusa[c], g.HaValore(c)) << c;
     EXPECT_EQ(g.f.caN[c].backColor(), g.HaValore(c) ? kGrigioEsclusione : kBianco) << c;
   }
 
   // The rows, columns and boxes of the placed 1s have lost the candidate and turn grey.
   CaricaGriglia(g, kQuattroUno);
-  g.ValoreIniziale = g.ValoreFinale = 1;
+  g.ricerca.ValoreIniziale = g.ricerca.ValoreFinale = 1;
   Incrocia(g);
   for (int c = 0; c < kCelle; ++c) {
-    EXPECT_EQ(g.Esclusa[c], EsclusaDaiQuattroUno(c)) << c;
-    EXPECT_EQ(g.f.caN[c].backColor(), g.Esclusa[c] ? kGrigioEsclusione : kBianco) << c;
+    EXPECT_EQ(g.ricerca.Esclusa[c], EsclusaDaiQuattroUno(c)) << c;
+    EXPECT_EQ(g.f.caN[c].backColor(), g.ricerca.Esclusa[c] ? kGrigioEsclusione : kBianco) << c;
   }
 
   // A range leaves no mark.
-  g.ValoreIniziale = 1;
-  g.ValoreFinale = 9;
+  g.ricerca.ValoreIniziale = 1;
+  g.ricerca.ValoreFinale = 9;
   Incrocia(g);
   for (int c = 0; c < kCelle; ++c) {
-    EXPECT_FALSE(g.Esclusa[c]) << c;
+    EXPECT_FALSE(g.ricerca.Esclusa[c]) << c;
     EXPECT_EQ(g.f.caN[c].backColor(), kBianco) << c;
   }
-  EXPECT_EQ(TestoMossa(g.Mossa), TestoMossa(MossaSentinella()));
+  EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
 }
 
 }  // namespace

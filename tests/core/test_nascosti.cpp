@@ -145,7 +145,7 @@ const std::vector<Caso>& Casi() {
 
 void Prepara(Gioco& g, const Caso& k) {
   test::TavolaLibera(g);
-  for (const Testo& t : k.testi) g.Can.set(t.c, t.can);
+  for (const Testo& t : k.testi) g.griglia.Can.set(t.c, t.can);
   if (k.ritocchi) k.ritocchi(g);
 }
 
@@ -169,18 +169,19 @@ TEST(Nascosti, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
     test::Partita p;
     Gioco& g = *p;
     Prepara(g, k);
-    const auto can = g.Can;
+    const auto can = g.griglia.Can;
     const auto sfondi = test::Sfondi(g);
-    g.Mossa = test::MossaSentinella();
+    g.ricerca.Mossa = test::MossaSentinella();
     test::InRicerca(g);
     Nascosti(g, k.n);
-    EXPECT_EQ(g.Trovata, k.attesa.has_value());
+    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
     const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
-    EXPECT_EQ(g.Mossa, atteso) << test::TestoMossa(g.Mossa) << "\n" << test::TestoMossa(atteso);
-    EXPECT_EQ(g.Can, can);
+    EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
+                                       << test::TestoMossa(atteso);
+    EXPECT_EQ(g.griglia.Can, can);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, 0);
-    EXPECT_EQ(g.Riempite, 0);
+    EXPECT_EQ(g.verifica.NumConsigli, 0);
+    EXPECT_EQ(g.griglia.Riempite, 0);
   }
 }
 
@@ -191,7 +192,7 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
     test::Partita p;
     Gioco& g = *p;
     Prepara(g, k);
-    auto atteso = g.Can;
+    auto atteso = g.griglia.Can;
     auto sfondi = test::Sfondi(g);
     for (const Riduzione& r : k.riduzioni) {
       atteso.set(r.c, r.can);
@@ -199,10 +200,10 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
     }
     test::InApplicazione(g);
     Nascosti(g, k.n);
-    EXPECT_EQ(g.Trovata, !k.riduzioni.empty());
-    EXPECT_EQ(g.Can, atteso);
+    EXPECT_EQ(g.ricerca.Trovata, !k.riduzioni.empty());
+    EXPECT_EQ(g.griglia.Can, atteso);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, static_cast<int>(k.riduzioni.size()));
+    EXPECT_EQ(g.verifica.NumConsigli, static_cast<int>(k.riduzioni.size()));
   }
 }
 
@@ -215,23 +216,23 @@ TEST(Nascosti, ApplicaPiazzaIlCandidatoNascostoConOgniArgomento) {
     test::SoloIn(g, 0, '5', {3});
     // Cell 12 (column 3) and cell 22 (box 19) lose the 5 through the error check.
     test::InApplicazione(g);
-    g.ColoreMossa = kBianco;
+    g.verifica.ColoreMossa = kBianco;
     Nascosti(g, n);
-    EXPECT_TRUE(g.Trovata);
-    EXPECT_EQ(g.Cifra[3], '5');
-    EXPECT_EQ(g.Orig[3], Origine::Provvisoria);
-    EXPECT_EQ(g.Can[3], "  ");
+    EXPECT_TRUE(g.ricerca.Trovata);
+    EXPECT_EQ(g.griglia.Cifra[3], '5');
+    EXPECT_EQ(g.griglia.Orig[3], Origine::Provvisoria);
+    EXPECT_EQ(g.griglia.Can[3], "  ");
     EXPECT_EQ(g.f.caN[3].caption(), "5");
     EXPECT_EQ(g.f.caN[3].foreColor(), kBianco);
     EXPECT_EQ(g.f.caN[3].backColor(), kVerdeNascosto);
-    EXPECT_EQ(g.Riempite, 1);
-    EXPECT_EQ(g.NumConsigli, 1);
-    EXPECT_TRUE(g.NessunErrore);
-    EXPECT_EQ(g.Can[12], " 12346789 ");
-    EXPECT_EQ(g.Can[22], " 12346789 ");
-    EXPECT_EQ(g.Can[30], " 12346789 ");
-    EXPECT_EQ(g.Can[13], " 12346789 ");
-    EXPECT_EQ(g.Can[31], kTuttiCandidati);
+    EXPECT_EQ(g.griglia.Riempite, 1);
+    EXPECT_EQ(g.verifica.NumConsigli, 1);
+    EXPECT_TRUE(g.verifica.NessunErrore);
+    EXPECT_EQ(g.griglia.Can[12], " 12346789 ");
+    EXPECT_EQ(g.griglia.Can[22], " 12346789 ");
+    EXPECT_EQ(g.griglia.Can[30], " 12346789 ");
+    EXPECT_EQ(g.griglia.Can[13], " 12346789 ");
+    EXPECT_EQ(g.griglia.Can[31], kTuttiCandidati);
   }
 }
 
@@ -242,12 +243,12 @@ TEST(Nascosti, ApplicaSegnalaLaCasellaRimastaSenzaCandidati) {
   Gioco& g = *p;
   test::TavolaLibera(g);
   test::SoloIn(g, 0, '5', {3});
-  g.Can.set(12, " 5 ");
+  g.griglia.Can.set(12, " 5 ");
   test::InApplicazione(g);
   Nascosti(g, 1);
-  EXPECT_TRUE(g.Trovata);
-  EXPECT_EQ(g.Cifra[3], '5');
-  EXPECT_FALSE(g.NessunErrore);
+  EXPECT_TRUE(g.ricerca.Trovata);
+  EXPECT_EQ(g.griglia.Cifra[3], '5');
+  EXPECT_FALSE(g.verifica.NessunErrore);
   EXPECT_EQ(g.f.ListCons.item(0), "- ERRORE NEL GIOCO ...");
 }
 
@@ -261,7 +262,7 @@ TEST(Nascosti, LaPotaturaLasciaPassareGliEventiUnaVoltaPerGiro) {
   test::InRicerca(g);
   const int prima = p.platform.eventPumps();
   Nascosti(g, 3);
-  EXPECT_TRUE(g.Trovata);
+  EXPECT_TRUE(g.ricerca.Trovata);
   EXPECT_EQ(p.platform.eventPumps() - prima, 7);
   // Pairs and singles never let events run.
   const int dopo = p.platform.eventPumps();

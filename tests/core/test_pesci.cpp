@@ -36,7 +36,7 @@ void Linee(Gioco& g, char d, std::initializer_list<std::pair<int, std::vector<in
     for (int j = 0; j < 9; ++j) {
       bool resta = false;
       for (int p : pos) resta = resta || p == j;
-      if (!resta) g.Can.togli(Zona()[z][j], d);
+      if (!resta) g.griglia.Can.togli(Zona()[z][j], d);
     }
 }
 
@@ -127,18 +127,19 @@ TEST(Pesci, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
     Gioco& g = *p;
     test::TavolaLibera(g);
     k.prepara(g);
-    const auto can = g.Can;
+    const auto can = g.griglia.Can;
     const auto sfondi = test::Sfondi(g);
-    g.Mossa = test::MossaSentinella();
+    g.ricerca.Mossa = test::MossaSentinella();
     test::InRicerca(g);
     k.metodo(g);
-    EXPECT_EQ(g.Trovata, k.attesa.has_value());
+    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
     // A search that finds nothing leaves even the rectangles as they were.
     const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
-    EXPECT_EQ(g.Mossa, atteso) << test::TestoMossa(g.Mossa) << "\n" << test::TestoMossa(atteso);
-    EXPECT_EQ(g.Can, can);
+    EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
+                                       << test::TestoMossa(atteso);
+    EXPECT_EQ(g.griglia.Can, can);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, 0);
+    EXPECT_EQ(g.verifica.NumConsigli, 0);
   }
 }
 
@@ -149,7 +150,7 @@ TEST(Pesci, ApplicaToglieLaCifraDaUnaCasella) {
     Gioco& g = *p;
     test::TavolaLibera(g);
     k.prepara(g);
-    auto atteso = g.Can;
+    auto atteso = g.griglia.Can;
     auto sfondi = test::Sfondi(g);
     if (k.attesa) {
       atteso.set(k.attesa->casella, k.attesa->valore);
@@ -157,10 +158,10 @@ TEST(Pesci, ApplicaToglieLaCifraDaUnaCasella) {
     }
     test::InApplicazione(g);
     k.metodo(g);
-    EXPECT_EQ(g.Trovata, k.attesa.has_value());
-    EXPECT_EQ(g.Can, atteso);
+    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
+    EXPECT_EQ(g.griglia.Can, atteso);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, k.attesa ? 1 : 0);
+    EXPECT_EQ(g.verifica.NumConsigli, k.attesa ? 1 : 0);
   }
 }
 
@@ -200,8 +201,8 @@ std::vector<std::string> Raccolta(const char* nome) {
 // Every value agrees with the solution and every empty cell still lists its solution digit.
 ::testing::AssertionResult Coerente(const Gioco& g, const std::string& sol) {
   for (int c = 0; c < kCelle; ++c) {
-    if (g.HaValore(c) ? g.Cifra[c] != sol[c] : !HaCandidato(g.Can[c], sol[c]))
-      return ::testing::AssertionFailure() << "cella " << c << " '" << g.Can[c] << "'";
+    if (g.HaValore(c) ? g.griglia.Cifra[c] != sol[c] : !HaCandidato(g.griglia.Can[c], sol[c]))
+      return ::testing::AssertionFailure() << "cella " << c << " '" << g.griglia.Can[c] << "'";
   }
   return ::testing::AssertionSuccess();
 }
@@ -219,54 +220,54 @@ void Gioca(const std::string& schema, std::map<std::string, int>& usi) {
   for (bool avanti = true; avanti;) {
     avanti = false;
     for (int c = 0; c < kCelle && !avanti; ++c) {
-      if (g.HaValore(c) || NumCandidati(g.Can[c]) != 1) continue;
-      const char v = Trim(g.Can[c])[0];
+      if (g.HaValore(c) || NumCandidati(g.griglia.Can[c]) != 1) continue;
+      const char v = Trim(g.griglia.Can[c])[0];
       ImpostaValore(g, c, v, Origine::Provvisoria);
-      ++g.Riempite;
+      ++g.griglia.Riempite;
       ControlloErrori(g, c, v);
       avanti = true;
     }
     if (avanti) continue;
     const Metodo* primo = nullptr;
     for (const Metodo& m : Metodi()) {
-      const auto can = g.Can;
-      const auto cifra = g.Cifra;
-      const auto orig = g.Orig;
-      const int riempite = g.Riempite;
+      const auto can = g.griglia.Can;
+      const auto cifra = g.griglia.Cifra;
+      const auto orig = g.griglia.Orig;
+      const int riempite = g.griglia.Riempite;
       test::InRicerca(g);
       m.chiama(g);
-      if (!g.Trovata) continue;
-      const MossaTrovata mossa = g.Mossa;
+      if (!g.ricerca.Trovata) continue;
+      const MossaTrovata mossa = g.ricerca.Mossa;
       SCOPED_TRACE(std::string(m.nome) + " " + test::TestoMossa(mossa) + " in " + schema);
-      ASSERT_EQ(g.Can, can);
+      ASSERT_EQ(g.griglia.Can, can);
       const int c = *mossa.CasellaMossa;
       ASSERT_TRUE(HaCandidato(mossa.ValoreMossa, sol[c])) << "soluzione " << sol[c];
 
       test::InApplicazione(g);
       m.chiama(g);
-      ASSERT_TRUE(g.Trovata);
+      ASSERT_TRUE(g.ricerca.Trovata);
       ASSERT_TRUE(Coerente(g, sol));
       if (mossa.CodiceMetodo == "Xx1") {
-        EXPECT_EQ(g.Cifra[c], mossa.ValoreMossa[1]);
+        EXPECT_EQ(g.griglia.Cifra[c], mossa.ValoreMossa[1]);
       } else if (m.nome[0] == 'N') {
         // Apply mode places a hidden single first, whatever the group size; and every hidden
         // pair is applied in the same call, so a pair of an earlier zone may come first and
         // reveal a single. Without a placement the cell is reduced to the group.
-        if (g.Riempite == riempite) {
-          EXPECT_EQ(g.Can[c], mossa.ValoreMossa);
+        if (g.griglia.Riempite == riempite) {
+          EXPECT_EQ(g.griglia.Can[c], mossa.ValoreMossa);
         }
       } else {
         // One digit per call, the first one of the move, from the cell the search described.
         auto attesi = can;
         attesi.togli(c, mossa.DaTogliere[0]);
-        EXPECT_EQ(g.Can, attesi);
+        EXPECT_EQ(g.griglia.Can, attesi);
       }
       ++usi[mossa.CodiceMetodo];
       // The techniques read only the model, so the labels may stay as the move left them.
-      g.Can = can;
-      g.Cifra = cifra;
-      g.Orig = orig;
-      g.Riempite = riempite;
+      g.griglia.Can = can;
+      g.griglia.Cifra = cifra;
+      g.griglia.Orig = orig;
+      g.griglia.Riempite = riempite;
       if (!primo) primo = &m;
     }
     if (primo) {

@@ -17,18 +17,18 @@ constexpr const char* kSchema =
 // cell left without candidates (cell 6); cells 7 and 8 keep their candidates.
 void PartitaInCorso(Gioco& g) {
   CaricaGriglia(g, kSchema);
-  g.InGioco = true;
+  g.partita.InGioco = true;
   ImpostaValore(g, 2, '4', Origine::Blu);
-  g.ColoreMossa = kBianco;
+  g.verifica.ColoreMossa = kBianco;
   ImpostaValore(g, 3, '6', Origine::Provvisoria);
-  g.ColoreMossa = kBluMossa;
-  g.Riempite += 2;
-  g.Can.set(5, " 28 ");
+  g.verifica.ColoreMossa = kBluMossa;
+  g.griglia.Riempite += 2;
+  g.griglia.Can.set(5, " 28 ");
   g.f.caN[5].setForeColor(kBluMossa);
-  g.Can.set(6, "  ");
-  g.Can.set(7, " 12 ");
-  g.Can.set(8, " 248 ");
-  g.UsoMetodiConta[4] = 3;
+  g.griglia.Can.set(6, "  ");
+  g.griglia.Can.set(7, " 12 ");
+  g.griglia.Can.set(8, " 248 ");
+  g.verifica.UsoMetodiConta[4] = 3;
 }
 
 struct Cella {
@@ -41,7 +41,8 @@ struct Cella {
 
 std::array<Cella, kCelle> Fotografia(const Gioco& g) {
   std::array<Cella, kCelle> f;
-  for (int c = 0; c < kCelle; ++c) f[c] = {g.Cifra[c], g.Orig[c], g.Can[c], g.f.caN[c].foreColor()};
+  for (int c = 0; c < kCelle; ++c)
+    f[c] = {g.griglia.Cifra[c], g.griglia.Orig[c], g.griglia.Can[c], g.f.caN[c].foreColor()};
   return f;
 }
 
@@ -49,28 +50,28 @@ std::array<Cella, kCelle> Fotografia(const Gioco& g) {
 void Scompiglia(Gioco& g) {
   for (int c = 0; c < kCelle; ++c) {
     SvuotaCella(g, c);
-    g.Can.set(c, " 9 ");
+    g.griglia.Can.set(c, " 9 ");
   }
   ImpostaValore(g, 40, '1', Origine::Blu);
-  g.Riempite = 1;
+  g.griglia.Riempite = 1;
 }
 
 TEST(RegistraStato, TheFlashOfAGameInPlayHasAll27RowsAndAsksNothing) {
   Partita p;
   Gioco& g = *p;
   PartitaInCorso(g);
-  g.Riempite = 37;
+  g.griglia.Riempite = 37;
   RegistraStato(g);
   EXPECT_TRUE(p.platform.messages().empty());
-  EXPECT_EQ(g.RigheUsate, 27);
+  EXPECT_EQ(g.registro.RigheUsate, 27);
   // Row 0: 5, 3 given; 4 a move; 6 of the run; 7 given; cells 5..8 without value, 5 corrected.
-  EXPECT_EQ(g.RigheDati[0], "53467    ");
-  EXPECT_EQ(g.RigheDati[9], "  bc b   ");
-  EXPECT_EQ(g.RigheDati[18], " , , , , ,28,,12,248,");
-  EXPECT_EQ(g.RiempiteRegistrate, 37);
-  EXPECT_EQ(g.UsoMetodiSalvati[4], 3);
+  EXPECT_EQ(g.registro.RigheDati[0], "53467    ");
+  EXPECT_EQ(g.registro.RigheDati[9], "  bc b   ");
+  EXPECT_EQ(g.registro.RigheDati[18], " , , , , ,28,,12,248,");
+  EXPECT_EQ(g.registro.RiempiteRegistrate, 37);
+  EXPECT_EQ(g.verifica.UsoMetodiSalvati[4], 3);
   // A move clears DatiRegistrati.
-  EXPECT_FALSE(g.DatiRegistrati);
+  EXPECT_FALSE(g.registro.DatiRegistrati);
 }
 
 TEST(RegistraStato, BeforeGiocaOnlyTheGridRows) {
@@ -78,13 +79,13 @@ TEST(RegistraStato, BeforeGiocaOnlyTheGridRows) {
   Gioco& g = *p;
   CaricaGriglia(g, kSchema);
   ImpostaValore(g, 2, '4', Origine::Blu);
-  g.RigheDati[9] = "old";
+  g.registro.RigheDati[9] = "old";
   RegistraStato(g);
-  EXPECT_EQ(g.RigheUsate, 9);
-  EXPECT_EQ(g.RigheDati[0], "534 7    ");
-  EXPECT_EQ(g.RigheDati[8], "    8  79");
-  EXPECT_EQ(g.RigheDati[9], "old");
-  EXPECT_EQ(g.RiempiteRegistrate, 0);
+  EXPECT_EQ(g.registro.RigheUsate, 9);
+  EXPECT_EQ(g.registro.RigheDati[0], "534 7    ");
+  EXPECT_EQ(g.registro.RigheDati[8], "    8  79");
+  EXPECT_EQ(g.registro.RigheDati[9], "old");
+  EXPECT_EQ(g.registro.RiempiteRegistrate, 0);
 }
 
 TEST(RegistraStato, SavingAsksForTheCandidatesOnlyWhenTheGameHasMoves) {
@@ -98,15 +99,15 @@ TEST(RegistraStato, SavingAsksForTheCandidatesOnlyWhenTheGameHasMoves) {
     Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, kSchema);
-    g.InGioco = true;
+    g.partita.InGioco = true;
     if (k.mossa) {
       ImpostaValore(g, 2, '4', Origine::Blu);
-      g.DatiRegistrati = false;
+      g.registro.DatiRegistrati = false;
     }
-    g.InSalvataggio = true;
+    g.registro.InSalvataggio = true;
     if (k.risposta) p.platform.queueAnswer(*k.risposta);
     RegistraStato(g);
-    EXPECT_EQ(g.RigheUsate, k.righe) << k.righe;
+    EXPECT_EQ(g.registro.RigheUsate, k.righe) << k.righe;
     const auto msg = p.platform.takeMessages();
     if (!k.risposta) {
       EXPECT_TRUE(msg.empty());
@@ -117,7 +118,7 @@ TEST(RegistraStato, SavingAsksForTheCandidatesOnlyWhenTheGameHasMoves) {
     EXPECT_EQ(msg[0].text, "Salvare anche i Candidati ?");
     EXPECT_EQ(msg[0].buttons, MsgButtons::YesNo);
     // Counts travel only with a complete record.
-    EXPECT_EQ(g.RiempiteRegistrate, k.righe == 27 ? g.Riempite : 0);
+    EXPECT_EQ(g.registro.RiempiteRegistrate, k.righe == 27 ? g.griglia.Riempite : 0);
   }
 }
 
@@ -133,11 +134,11 @@ TEST(RegistraStato, DatiRegistratiIsSetOnlyWhenNothingWasCorrectedOrTried) {
     Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, kSchema);
-    g.CandidatiModificati = k.modificati;
-    g.NumVociTentativi = k.voci;
-    g.DatiRegistrati = k.prima;
+    g.registro.CandidatiModificati = k.modificati;
+    g.verifica.NumVociTentativi = k.voci;
+    g.registro.DatiRegistrati = k.prima;
     RegistraStato(g);
-    EXPECT_EQ(g.DatiRegistrati, k.dopo) << k.modificati << k.voci << k.prima;
+    EXPECT_EQ(g.registro.DatiRegistrati, k.dopo) << k.modificati << k.voci << k.prima;
   }
 }
 
@@ -146,20 +147,20 @@ TEST(RipristinaFlash, RoundTripOf9_18And27Rows) {
     Partita p;
     Gioco& g = *p;
     PartitaInCorso(g);
-    if (righe == 9) g.InGioco = false;
+    if (righe == 9) g.partita.InGioco = false;
     if (righe == 18) {
-      g.InSalvataggio = true;
+      g.registro.InSalvataggio = true;
       p.platform.queueAnswer(MsgResult::No);
     }
     const auto prima = Fotografia(g);
-    const int riempite = g.Riempite;
+    const int riempite = g.griglia.Riempite;
     RegistraStato(g);
-    g.InSalvataggio = false;
-    ASSERT_EQ(g.RigheUsate, righe);
+    g.registro.InSalvataggio = false;
+    ASSERT_EQ(g.registro.RigheUsate, righe);
     Scompiglia(g);
     RipristinaFlash(g);
     const auto dopo = Fotografia(g);
-    EXPECT_EQ(g.Riempite, riempite) << righe;
+    EXPECT_EQ(g.griglia.Riempite, riempite) << righe;
     for (int c = 0; c < kCelle; ++c) {
       Cella attesa = prima[c];
       // Without the origin rows every value is a given and every text the candidate red.
@@ -185,24 +186,24 @@ TEST(RipristinaFlash, RoundTripOf9_18And27Rows) {
 TEST(RipristinaFlash, ThirdBlockPiecesGoToTheirCellsAndNeverPastTheLast) {
   Partita p;
   Gioco& g = *p;
-  g.RigheUsate = 27;
-  g.RigheDati[0] = "  5 6 12 ";
-  g.RigheDati[1] = "x";  // any character is placed as it stands; a short row is fine
-  g.RigheDati[18] = "3,18, ,, ,2459, , ,7,";
-  for (int r = 19; r < 26; ++r) g.RigheDati[r] = "9,9,9,9,9,9,9,9,9,";
+  g.registro.RigheUsate = 27;
+  g.registro.RigheDati[0] = "  5 6 12 ";
+  g.registro.RigheDati[1] = "x";  // any character is placed as it stands; a short row is fine
+  g.registro.RigheDati[18] = "3,18, ,, ,2459, , ,7,";
+  for (int r = 19; r < 26; ++r) g.registro.RigheDati[r] = "9,9,9,9,9,9,9,9,9,";
   // Twelve pieces in the last row: three too many. Text after the last comma is ignored.
-  g.RigheDati[26] = "4,4,4,4,4,4,4,4,4,7,7,7,5";
+  g.registro.RigheDati[26] = "4,4,4,4,4,4,4,4,4,7,7,7,5";
   RipristinaFlash(g);
   const std::array<const char*, 9> riga0 = {" 3 ",    " 18 ", "  ", "",   "  ",
                                             " 2459 ", "  ",   "  ", " 7 "};
-  for (int c = 0; c < 9; ++c) EXPECT_EQ(g.Can[c], riga0[c]) << c;
-  EXPECT_EQ(g.Cifra[2], '5');
-  EXPECT_EQ(g.Cifra[7], '2');
-  EXPECT_EQ(g.Cifra[9], 'x');
-  EXPECT_EQ(g.Orig[9], Origine::Nera);
-  EXPECT_EQ(g.Can[10], " 9 ");
-  EXPECT_EQ(g.Can[80], " 4 ");
-  EXPECT_EQ(g.Riempite, 5);
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(g.griglia.Can[c], riga0[c]) << c;
+  EXPECT_EQ(g.griglia.Cifra[2], '5');
+  EXPECT_EQ(g.griglia.Cifra[7], '2');
+  EXPECT_EQ(g.griglia.Cifra[9], 'x');
+  EXPECT_EQ(g.griglia.Orig[9], Origine::Nera);
+  EXPECT_EQ(g.griglia.Can[10], " 9 ");
+  EXPECT_EQ(g.griglia.Can[80], " 4 ");
+  EXPECT_EQ(g.griglia.Riempite, 5);
 }
 
 TEST(RipristinaFlash, BetweenTrialsPutsBackTheCountsOfTheStall) {
@@ -210,48 +211,51 @@ TEST(RipristinaFlash, BetweenTrialsPutsBackTheCountsOfTheStall) {
     Partita p;
     Gioco& g = *p;
     CaricaGriglia(g, kSchema);
-    g.InGioco = true;
+    g.partita.InGioco = true;
     RegistraStato(g);
-    g.ConsigliInizioTentativi = 7;
-    g.RiempiteRegistrate = 12;
-    g.UsoMetodiSalvati.fill(0);
-    g.UsoMetodiSalvati[3] = 2;
-    g.UsoMetodiConta.fill(5);
-    g.NumConsigli = 40;
-    g.InTentativo = tentativo;
+    g.registro.ConsigliInizioTentativi = 7;
+    g.registro.RiempiteRegistrate = 12;
+    g.verifica.UsoMetodiSalvati.fill(0);
+    g.verifica.UsoMetodiSalvati[3] = 2;
+    g.verifica.UsoMetodiConta.fill(5);
+    g.verifica.NumConsigli = 40;
+    g.verifica.InTentativo = tentativo;
     RipristinaFlash(g);
-    EXPECT_EQ(g.NumConsigli, tentativo ? 7 : 40);
-    EXPECT_EQ(g.Riempite, tentativo ? 12 : 30);
-    EXPECT_EQ(g.UsoMetodiConta[3], tentativo ? 2 : 5);
-    EXPECT_EQ(g.UsoMetodiConta[0], tentativo ? 0 : 5);
+    EXPECT_EQ(g.verifica.NumConsigli, tentativo ? 7 : 40);
+    EXPECT_EQ(g.griglia.Riempite, tentativo ? 12 : 30);
+    EXPECT_EQ(g.verifica.UsoMetodiConta[3], tentativo ? 2 : 5);
+    EXPECT_EQ(g.verifica.UsoMetodiConta[0], tentativo ? 0 : 5);
   }
 }
 
 // All a restore leaves: the grid with the masks kept beside it, and the cell labels.
 std::vector<std::string> StatoRipristinato(const Gioco& g) {
-  std::vector<std::string> s{
-      "riempite " + std::to_string(g.Riempite),
-      "soli " + std::to_string(g.Can.primoSolo()) + (g.Can.tuttiCanonici() ? " canonici" : "")};
+  std::vector<std::string> s{"riempite " + std::to_string(g.griglia.Riempite),
+                             "soli " + std::to_string(g.griglia.Can.primoSolo()) +
+                                 (g.griglia.Can.tuttiCanonici() ? " canonici" : "")};
   for (int c = 0; c < kCelle; ++c) {
     const Label& l = g.f.caN[c];
-    s.push_back(std::to_string(c) + ": " + std::string(1, g.Cifra[c]) + " " +
-                std::to_string(static_cast<int>(g.Orig[c])) + " '" + g.Can[c] + "' " +
-                std::to_string(g.Can.maschera(c)) + " '" + std::string(g.Can.ridotto(c)) + "' " +
-                (g.Can.canonico(c) ? "c " : "- ") + l.caption() + "|" + l.font().name + " " +
-                std::to_string(l.font().size) + " " + std::to_string(l.foreColor()) + " " +
+    s.push_back(std::to_string(c) + ": " + std::string(1, g.griglia.Cifra[c]) + " " +
+                std::to_string(static_cast<int>(g.griglia.Orig[c])) + " '" + g.griglia.Can[c] +
+                "' " + std::to_string(g.griglia.Can.maschera(c)) + " '" +
+                std::string(g.griglia.Can.ridotto(c)) + "' " +
+                (g.griglia.Can.canonico(c) ? "c " : "- ") + l.caption() + "|" + l.font().name +
+                " " + std::to_string(l.font().size) + " " + std::to_string(l.foreColor()) + " " +
                 std::to_string(l.backColor()));
   }
   for (int z = 0; z < kZone; ++z) {
-    std::string zona = "zona " + std::to_string(z) + ": " + std::to_string(g.Cifra.vuote()[z]) +
-                       " " + std::to_string(g.Cifra.cifre(z));
-    for (int d = 0; d < 10; ++d) zona += " " + std::to_string(g.Can.posti(z, d));
-    for (int n = 2; n <= 4; ++n) zona += " " + std::to_string(g.Can.conLunghezza(z, n));
+    std::string zona = "zona " + std::to_string(z) + ": " +
+                       std::to_string(g.griglia.Cifra.vuote()[z]) + " " +
+                       std::to_string(g.griglia.Cifra.cifre(z));
+    for (int d = 0; d < 10; ++d) zona += " " + std::to_string(g.griglia.Can.posti(z, d));
+    for (int n = 2; n <= 4; ++n) zona += " " + std::to_string(g.griglia.Can.conLunghezza(z, n));
     s.push_back(zona);
   }
   for (int v = 1; v <= 9; ++v)
-    s.push_back("cifra " + std::to_string(v) + ": " + std::to_string(g.Cifra.righe(v)) + " " +
-                std::to_string(g.Cifra.colonne(v)) + " " + std::to_string(g.Cifra.quadri(v)));
-  s.push_back("una vuota " + std::to_string(g.Cifra.zoneConUnaVuota()));
+    s.push_back("cifra " + std::to_string(v) + ": " + std::to_string(g.griglia.Cifra.righe(v)) +
+                " " + std::to_string(g.griglia.Cifra.colonne(v)) + " " +
+                std::to_string(g.griglia.Cifra.quadri(v)));
+  s.push_back("una vuota " + std::to_string(g.griglia.Cifra.zoneConUnaVuota()));
   return s;
 }
 
@@ -263,15 +267,15 @@ TEST(RipristinaFlash, AgainGivesTheSameAndAnyChangedInputIsReadAnew) {
     void (*cambia)(Gioco&);
   };
   const Caso casi[] = {
-      {"value row", [](Gioco& g) { g.RigheDati[4][1] = '7'; }},
-      {"odd value", [](Gioco& g) { g.RigheDati[0] = "x"; }},
-      {"origin row", [](Gioco& g) { g.RigheDati[9] = "c b"; }},
-      {"candidate row", [](Gioco& g) { g.RigheDati[18] = " , , ,9 1,xy,,12,248,"; }},
-      {"unused row", [](Gioco& g) { g.RigheUsate = 18; }},
-      {"values only", [](Gioco& g) { g.RigheUsate = 9; }},
-      {"copy of the givens", [](Gioco& g) { g.RigheDati = g.RigheDatiCopia; }},
-      {"candidate font", [](Gioco& g) { g.DimCandidati = 11; }},
-      {"value font", [](Gioco& g) { g.DimValore = 14; }},
+      {"value row", [](Gioco& g) { g.registro.RigheDati[4][1] = '7'; }},
+      {"odd value", [](Gioco& g) { g.registro.RigheDati[0] = "x"; }},
+      {"origin row", [](Gioco& g) { g.registro.RigheDati[9] = "c b"; }},
+      {"candidate row", [](Gioco& g) { g.registro.RigheDati[18] = " , , ,9 1,xy,,12,248,"; }},
+      {"unused row", [](Gioco& g) { g.registro.RigheUsate = 18; }},
+      {"values only", [](Gioco& g) { g.registro.RigheUsate = 9; }},
+      {"copy of the givens", [](Gioco& g) { g.registro.RigheDati = g.registro.RigheDatiCopia; }},
+      {"candidate font", [](Gioco& g) { g.geometria.DimCandidati = 11; }},
+      {"value font", [](Gioco& g) { g.geometria.DimValore = 14; }},
   };
   for (const Caso& k : casi) {
     // The changed inputs read first, in a game of their own.

@@ -74,38 +74,38 @@ TEST(Candidati, RemovalRule) {
 TEST(Tabelle, MethodListAndUsageLabels) {
   test::Partita p;
   Gioco& g = *p;
-  EXPECT_EQ(g.NumMetodi, 15);
-  EXPECT_EQ(g.Priorita[0], "        ELENCO METODI");
-  EXPECT_EQ(g.Priorita[1], "01    - Colpo d'occhio");
-  EXPECT_EQ(g.Priorita[2], "02/03 - Casella sola/Candidato puro");
-  EXPECT_EQ(g.Priorita[10], "11   - Terna pura");
-  EXPECT_EQ(g.Priorita[15], "16   - Quaterna nascosta");
-  for (int i = 16; i < kVociPriorita; ++i) EXPECT_EQ(g.Priorita[i], "") << i;
-  EXPECT_EQ(g.UsoMetodiEtichetta[0], "N.1 ");
-  EXPECT_EQ(g.UsoMetodiEtichetta[16], "N.17 ");
-  for (int i = 17; i < kRigheUsoMetodi; ++i) EXPECT_EQ(g.UsoMetodiEtichetta[i], "") << i;
-  EXPECT_EQ(g.DimValore, 18);
-  EXPECT_EQ(g.DimCandidati, 9);
+  EXPECT_EQ(g.tabelle.NumMetodi, 15);
+  EXPECT_EQ(g.tabelle.Priorita[0], "        ELENCO METODI");
+  EXPECT_EQ(g.tabelle.Priorita[1], "01    - Colpo d'occhio");
+  EXPECT_EQ(g.tabelle.Priorita[2], "02/03 - Casella sola/Candidato puro");
+  EXPECT_EQ(g.tabelle.Priorita[10], "11   - Terna pura");
+  EXPECT_EQ(g.tabelle.Priorita[15], "16   - Quaterna nascosta");
+  for (int i = 16; i < kVociPriorita; ++i) EXPECT_EQ(g.tabelle.Priorita[i], "") << i;
+  EXPECT_EQ(g.tabelle.UsoMetodiEtichetta[0], "N.1 ");
+  EXPECT_EQ(g.tabelle.UsoMetodiEtichetta[16], "N.17 ");
+  for (int i = 17; i < kRigheUsoMetodi; ++i) EXPECT_EQ(g.tabelle.UsoMetodiEtichetta[i], "") << i;
+  EXPECT_EQ(g.geometria.DimValore, 18);
+  EXPECT_EQ(g.geometria.DimCandidati, 9);
   ASSERT_EQ(g.f.Sugge3a.items().size(), 9u);
   EXPECT_EQ(g.f.Sugge3a.items()[0], " 1");
   EXPECT_EQ(g.f.Sugge3a.items()[8], " 9");
-  EXPECT_EQ(g.NomeFile, " ");
-  EXPECT_EQ(g.FileGuida, "ORVENTO.hlp");
+  EXPECT_EQ(g.file.NomeFile, " ");
+  EXPECT_EQ(g.file.FileGuida, "ORVENTO.hlp");
 }
 
 TEST(Celle, AValueAlwaysHasTheEmptyCandidateText) {
   test::Partita p;
   Gioco& g = *p;
-  g.Can.set(5, " 1234 ");
+  g.griglia.Can.set(5, " 1234 ");
   ImpostaValore(g, 5, '3', Origine::Blu);
-  EXPECT_EQ(g.Can[5], "  ");
+  EXPECT_EQ(g.griglia.Can[5], "  ");
   EXPECT_EQ(g.f.caN[5].caption(), "3");
   EXPECT_EQ(g.f.caN[5].foreColor(), kBluMossa);
   EXPECT_EQ(g.f.caN[5].font().name, "MS Sans Serif");
   EXPECT_EQ(g.f.caN[5].font().size, 18);
   ImpostaValore(g, 6, '4', Origine::Nera);
   EXPECT_EQ(g.f.caN[6].foreColor(), kTestoPulsante);
-  g.ColoreMossa = kBianco;
+  g.verifica.ColoreMossa = kBianco;
   ImpostaValore(g, 7, '5', Origine::Provvisoria);
   EXPECT_EQ(g.f.caN[7].foreColor(), kBianco);
   // Nothing outside the grid is touched.

@@ -37,11 +37,11 @@ void GiocaSchema(Gioco& g, const std::string& schema, Esito& esito) {
   test::CaricaGriglia(g, schema);
   test::VistaNessuno(g);
   for (;;) {
-    g.Mossa.CodiceMetodo.clear();
-    g.Mossa.CasellaMossa.reset();
+    g.ricerca.Mossa.CodiceMetodo.clear();
+    g.ricerca.Mossa.CasellaMossa.reset();
     CercaMossa(g);
-    if (!g.Trovata) break;
-    const MossaTrovata& m = g.Mossa;
+    if (!g.ricerca.Trovata) break;
+    const MossaTrovata& m = g.ricerca.Mossa;
     ++esito.mosse;
     ++esito.codici[m.CodiceMetodo];
     ASSERT_TRUE(m.CasellaMossa && CellaValida(*m.CasellaMossa)) << m.CodiceMetodo;
@@ -51,18 +51,18 @@ void GiocaSchema(Gioco& g, const std::string& schema, Esito& esito) {
     if (valore.size() == 1) {
       ASSERT_EQ(valore[0], sol[c]) << m.CodiceMetodo << " casella " << c;
       ImpostaValore(g, c, valore[0], Origine::Blu);
-      ++g.Riempite;
+      ++g.griglia.Riempite;
       ControlloErrori(g, c, valore[0]);
-      ASSERT_TRUE(g.NessunErrore) << m.CodiceMetodo << " casella " << c;
+      ASSERT_TRUE(g.verifica.NessunErrore) << m.CodiceMetodo << " casella " << c;
     } else {
       ASSERT_TRUE(HaCandidato(valore, sol[c]))
           << m.CodiceMetodo << " toglie " << sol[c] << " da " << c << ": " << m.ValoreMossa;
       // A move must have an effect, or the search would propose it for ever.
-      ASSERT_LT(valore.size(), Trim(g.Can[c]).size()) << m.CodiceMetodo << " casella " << c;
-      g.Can.set(c, m.ValoreMossa);
+      ASSERT_LT(valore.size(), Trim(g.griglia.Can[c]).size()) << m.CodiceMetodo << " casella " << c;
+      g.griglia.Can.set(c, m.ValoreMossa);
     }
   }
-  if (g.Riempite == kCelle) ++esito.risolti;
+  if (g.griglia.Riempite == kCelle) ++esito.risolti;
 }
 
 Esito Gioca(const char* nome) {

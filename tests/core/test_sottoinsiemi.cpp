@@ -33,7 +33,7 @@ struct Caso {
 
 void Prepara(Gioco& g, const Caso& k) {
   test::TavolaLibera(g);
-  for (const Testo& t : k.testi) g.Can.set(t.c, t.can);
+  for (const Testo& t : k.testi) g.griglia.Can.set(t.c, t.can);
   if (k.ritocchi) k.ritocchi(g);
 }
 
@@ -183,17 +183,18 @@ TEST(SottoinsiemiNudi, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
     test::Partita p;
     Gioco& g = *p;
     Prepara(g, k);
-    const auto can = g.Can;
+    const auto can = g.griglia.Can;
     const auto sfondi = test::Sfondi(g);
-    g.Mossa = test::MossaSentinella();
+    g.ricerca.Mossa = test::MossaSentinella();
     test::InRicerca(g);
     k.metodo(g, k.n);
-    EXPECT_EQ(g.Trovata, k.attesa.has_value());
+    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
     const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
-    EXPECT_EQ(g.Mossa, atteso) << test::TestoMossa(g.Mossa) << "\n" << test::TestoMossa(atteso);
-    EXPECT_EQ(g.Can, can);
+    EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
+                                       << test::TestoMossa(atteso);
+    EXPECT_EQ(g.griglia.Can, can);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, 0);
+    EXPECT_EQ(g.verifica.NumConsigli, 0);
   }
 }
 
@@ -203,33 +204,33 @@ TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
     test::Partita p;
     Gioco& g = *p;
     Prepara(g, k);
-    auto atteso = g.Can;
+    auto atteso = g.griglia.Can;
     auto sfondi = test::Sfondi(g);
     test::InApplicazione(g);
     k.metodo(g, k.n);
-    EXPECT_EQ(g.Trovata, k.attesa.has_value());
+    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
     if (!k.attesa) {
-      EXPECT_EQ(g.Can, atteso);
-      EXPECT_EQ(g.NumConsigli, 0);
+      EXPECT_EQ(g.griglia.Can, atteso);
+      EXPECT_EQ(g.verifica.NumConsigli, 0);
       continue;
     }
     const Attesa& a = *k.attesa;
     const bool qua = std::string(a.codice) == "QUA";
     atteso.togli(a.casella, a.daTogliere[0]);
     if (!qua) sfondi[a.casella] = kAzzurroTolto;
-    EXPECT_EQ(g.Can, atteso);
+    EXPECT_EQ(g.griglia.Can, atteso);
     EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.NumConsigli, qua ? 0 : 1);
+    EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : 1);
     // The next calls take the group's other digits from the same cell, one each, until the
     // cell shows what the search described.
     const int resto = static_cast<int>(std::string(a.daTogliere).size()) - 1;
     for (int i = 0; i < resto; ++i) {
       test::InApplicazione(g);
       k.metodo(g, k.n);
-      EXPECT_TRUE(g.Trovata);
+      EXPECT_TRUE(g.ricerca.Trovata);
     }
-    EXPECT_EQ(g.Can[a.casella], a.valore);
-    EXPECT_EQ(g.NumConsigli, qua ? 0 : resto + 1);
+    EXPECT_EQ(g.griglia.Can[a.casella], a.valore);
+    EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : resto + 1);
   }
 }
 
@@ -241,10 +242,10 @@ TEST(SottoinsiemiNudi, SoloLaVerificaColoraEConta) {
   test::ImpostaTesti(g, {{0, " 36 "}, {1, " 1369 "}, {5, " 36 "}});
   test::InApplicazione(g, false);
   CandidatiCaselle(g, 2);
-  EXPECT_TRUE(g.Trovata);
-  EXPECT_EQ(g.Can[1], " 169 ");
+  EXPECT_TRUE(g.ricerca.Trovata);
+  EXPECT_EQ(g.griglia.Can[1], " 169 ");
   EXPECT_EQ(g.f.caN[1].backColor(), kBianco);
-  EXPECT_EQ(g.NumConsigli, 0);
+  EXPECT_EQ(g.verifica.NumConsigli, 0);
 }
 
 TEST(SottoinsiemiNudi, LeCaselleConValoreNonSonoBersagli) {
@@ -254,11 +255,11 @@ TEST(SottoinsiemiNudi, LeCaselleConValoreNonSonoBersagli) {
   test::TavolaLibera(g);
   ImpostaValore(g, 1, '5', Origine::Nera);
   test::ImpostaTesti(g, {{0, " 36 "}, {1, " 1369 "}, {5, " 36 "}});
-  g.Mossa = test::MossaSentinella();
+  g.ricerca.Mossa = test::MossaSentinella();
   test::InRicerca(g);
   CandidatiCaselle(g, 2);
-  EXPECT_TRUE(g.Trovata);
-  EXPECT_EQ(g.Mossa.CasellaMossa, 2);
+  EXPECT_TRUE(g.ricerca.Trovata);
+  EXPECT_EQ(g.ricerca.Mossa.CasellaMossa, 2);
 }
 
 }  // namespace

@@ -11,10 +11,10 @@ namespace {
 using test::Partita;
 
 void Usi(Gioco& g, const std::map<int, int>& conte, int tentativi = 0, bool creazione = false) {
-  g.UsoMetodiConta.fill(0);
-  for (auto [riga, n] : conte) g.UsoMetodiConta[riga] = n;
-  g.Tentativi = tentativi;
-  g.InCreazione = creazione;
+  g.verifica.UsoMetodiConta.fill(0);
+  for (auto [riga, n] : conte) g.verifica.UsoMetodiConta[riga] = n;
+  g.verifica.Tentativi = tentativi;
+  g.creazione.InCreazione = creazione;
 }
 
 TEST(Valutazione, TheHighestRowUsedDecides) {
@@ -47,7 +47,7 @@ TEST(Valutazione, TheHighestRowUsedDecides) {
     Usi(g, k.conte, k.tentativi, k.creazione);
     g.f.ListCons.clear();
     Valutazione(g, 0);
-    EXPECT_EQ(g.ValutazioneTesto, k.atteso) << k.conte.size() << " " << k.tentativi;
+    EXPECT_EQ(g.verifica.ValutazioneTesto, k.atteso) << k.conte.size() << " " << k.tentativi;
     EXPECT_EQ(g.f.ListCons.count(), 0);
   }
 }

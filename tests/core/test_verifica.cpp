@@ -69,33 +69,33 @@ TEST(Verifica, TechniquesAloneGiveTheFullReportAndOpenThePlay) {
   Partita p;
   Gioco& g = *p;
   Verifica(g, kFacile);
-  EXPECT_EQ(g.Tentativi, 0);
+  EXPECT_EQ(g.verifica.Tentativi, 0);
   EXPECT_EQ(SoluzioneRegistrata(g), kFacileSoluzione);
   for (int c = 0; c < kCelle; ++c) {
-    EXPECT_EQ(g.Soluzione[c], std::string(1, kFacileSoluzione[c]));
-    EXPECT_EQ(g.SoluzioneTentativi[c], "");
+    EXPECT_EQ(g.verifica.Soluzione[c], std::string(1, kFacileSoluzione[c]));
+    EXPECT_EQ(g.verifica.SoluzioneTentativi[c], "");
   }
   ASSERT_EQ(g.f.Peri.lines().size(), 9u);
   EXPECT_EQ(g.f.Peri.lines()[0], "4 8 3 9 2 1 6 5 7 ");
   EXPECT_EQ(g.f.Peri.lines()[8], "6 9 5 4 1 7 3 8 2 ");
   EXPECT_TRUE(g.f.APeri.lines().empty());
-  EXPECT_EQ(g.RigheDati[0], "  3 2 6  ");
-  EXPECT_EQ(g.RigheUsate, 9);
+  EXPECT_EQ(g.registro.RigheDati[0], "  3 2 6  ");
+  EXPECT_EQ(g.registro.RigheUsate, 9);
 
   // The grid shows the schema again, with fresh candidates, and the view "Nessuno".
-  EXPECT_EQ(g.Riempite, 32);
+  EXPECT_EQ(g.griglia.Riempite, 32);
   EXPECT_EQ(g.f.Fatti.caption(), "32");
   for (int c = 0; c < kCelle; ++c) {
     const bool dato = kFacile[c] != '.';
     EXPECT_EQ(g.HaValore(c), dato) << c;
     EXPECT_TRUE(g.f.caN[c].visible());
     if (dato) {
-      EXPECT_EQ(g.Orig[c], Origine::Nera);
-      EXPECT_EQ(g.ValoriInizio[c], std::string(1, kFacile[c]));
+      EXPECT_EQ(g.griglia.Orig[c], Origine::Nera);
+      EXPECT_EQ(g.verifica.ValoriInizio[c], std::string(1, kFacile[c]));
     } else {
-      EXPECT_TRUE(HaCandidato(g.Can[c], kFacileSoluzione[c])) << c;
+      EXPECT_TRUE(HaCandidato(g.griglia.Can[c], kFacileSoluzione[c])) << c;
       EXPECT_EQ(g.f.caN[c].caption(), "");
-      EXPECT_EQ(g.ValoriInizio[c], "");
+      EXPECT_EQ(g.verifica.ValoriInizio[c], "");
     }
   }
   EXPECT_EQ(g.Vista(), ModoVista::Nessuno);
@@ -103,10 +103,10 @@ TEST(Verifica, TechniquesAloneGiveTheFullReportAndOpenThePlay) {
   EXPECT_FALSE(g.f.voce("mSugge1").checked());
 
   // Flags and controls of play.
-  EXPECT_TRUE(g.InGioco);
-  EXPECT_FALSE(g.InRisoluzione);
-  EXPECT_FALSE(g.InTentativo);
-  EXPECT_EQ(g.ColoreMossa, kBluMossa);
+  EXPECT_TRUE(g.partita.InGioco);
+  EXPECT_FALSE(g.ricerca.InRisoluzione);
+  EXPECT_FALSE(g.verifica.InTentativo);
+  EXPECT_EQ(g.verifica.ColoreMossa, kBluMossa);
   EXPECT_FALSE(g.f.Gioca.enabled());
   EXPECT_FALSE(g.f.DatIniz.enabled());
   for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3}) {
@@ -124,13 +124,13 @@ TEST(Verifica, TechniquesAloneGiveTheFullReportAndOpenThePlay) {
   EXPECT_TRUE(g.f.Sugge1.enabled());
 
   // The replay: one entry per move, all placements here, counted in UsoMetodi.
-  EXPECT_EQ(g.NumMosse, 49);
+  EXPECT_EQ(g.verifica.NumMosse, 49);
   EXPECT_EQ(MosseErrate(g, kFacileSoluzione), std::vector<std::string>{});
   int contate = 0;
-  for (int n : g.UsoMetodiConta) contate += n;
-  EXPECT_EQ(contate, g.NumMosse);
-  EXPECT_EQ(g.UsoMetodiConta[16], 0);
-  EXPECT_EQ(g.ValutazioneTesto, " Facile");
+  for (int n : g.verifica.UsoMetodiConta) contate += n;
+  EXPECT_EQ(contate, g.verifica.NumMosse);
+  EXPECT_EQ(g.verifica.UsoMetodiConta[16], 0);
+  EXPECT_EQ(g.verifica.ValutazioneTesto, " Facile");
 }
 
 TEST(Verifica, OneTrialSolvesTheRectangle) {
@@ -142,21 +142,21 @@ TEST(Verifica, OneTrialSolvesTheRectangle) {
                                       "- ho 4 consigli, per risolverlo,",
                                       "  valutazione Complessiva= Diabolico.", "ORA PUOI GIOCARE",
                                       "- usa i tasti qui sotto per i consigli."}));
-  EXPECT_EQ(g.Tentativi, 1);
+  EXPECT_EQ(g.verifica.Tentativi, 1);
   // The trial table: the candidates of Ab, Ag, Bb, Bg in cell order; the first one solved.
-  EXPECT_EQ(g.NumVociTentativi, 8);
-  EXPECT_EQ(g.IndiceTentativo, 1);
-  EXPECT_EQ(g.ElencoTentativi[1], (VoceTentativo{1, '6', -1}));
-  EXPECT_EQ(g.ElencoTentativi[8], (VoceTentativo{15, '8', -1}));
+  EXPECT_EQ(g.verifica.NumVociTentativi, 8);
+  EXPECT_EQ(g.verifica.IndiceTentativo, 1);
+  EXPECT_EQ(g.verifica.ElencoTentativi[1], (VoceTentativo{1, '6', -1}));
+  EXPECT_EQ(g.verifica.ElencoTentativi[8], (VoceTentativo{15, '8', -1}));
 
   // Soluzione holds what was known before the trial; SoluzioneTentativi the complete grid.
   const std::string soluzione = SoluzioneRegistrata(g);
   EXPECT_TRUE(GrigliaRisolta(soluzione)) << soluzione;
   for (int c = 0; c < kCelle; ++c) {
     if (kRettangolo[c] == '.') {
-      EXPECT_EQ(g.Soluzione[c], " ") << c;
+      EXPECT_EQ(g.verifica.Soluzione[c], " ") << c;
     } else {
-      EXPECT_EQ(g.Soluzione[c], std::string(1, kRettangolo[c])) << c;
+      EXPECT_EQ(g.verifica.Soluzione[c], std::string(1, kRettangolo[c])) << c;
       EXPECT_EQ(soluzione[c], kRettangolo[c]) << c;
     }
   }
@@ -164,26 +164,26 @@ TEST(Verifica, OneTrialSolvesTheRectangle) {
   ASSERT_EQ(g.f.APeri.lines().size(), 9u);
   ASSERT_EQ(g.f.Peri.lines().size(), 9u);
   for (int r = 0; r < 9; ++r) {
-    EXPECT_EQ(g.f.APeri.lines()[r], Riga(g.SoluzioneTentativi, r));
-    EXPECT_EQ(g.f.Peri.lines()[r], Riga(g.SoluzioneTentativi, r));
+    EXPECT_EQ(g.f.APeri.lines()[r], Riga(g.verifica.SoluzioneTentativi, r));
+    EXPECT_EQ(g.f.Peri.lines()[r], Riga(g.verifica.SoluzioneTentativi, r));
   }
   EXPECT_TRUE(g.f.voce("mPerSuCom").enabled());
 
   // The record of the schema replaced the Flash; the grid is the schema again.
-  EXPECT_EQ(g.RigheUsate, 27);
-  EXPECT_EQ(g.RigheDati[0], "4 3921 57");
-  EXPECT_EQ(g.RigheDati[9], "");
-  EXPECT_EQ(g.Riempite, 77);
+  EXPECT_EQ(g.registro.RigheUsate, 27);
+  EXPECT_EQ(g.registro.RigheDati[0], "4 3921 57");
+  EXPECT_EQ(g.registro.RigheDati[9], "");
+  EXPECT_EQ(g.griglia.Riempite, 77);
   for (int c : {1, 6, 10, 15}) {
     EXPECT_FALSE(g.HaValore(c));
-    EXPECT_EQ(g.Can[c], " 68 ");
+    EXPECT_EQ(g.griglia.Can[c], " 68 ");
   }
 
   // The replay plays the trial once, as "TT" without zone, then the rest follows.
-  ASSERT_FALSE(g.ElencoMosse.empty());
-  EXPECT_EQ(g.ElencoMosse[0], "TT : 'Ab' =6");
-  EXPECT_EQ(g.NumMosse, 4);
-  EXPECT_EQ(g.UsoMetodiConta[16], 1);
+  ASSERT_FALSE(g.verifica.ElencoMosse.empty());
+  EXPECT_EQ(g.verifica.ElencoMosse[0], "TT : 'Ab' =6");
+  EXPECT_EQ(g.verifica.NumMosse, 4);
+  EXPECT_EQ(g.verifica.UsoMetodiConta[16], 1);
   EXPECT_EQ(MosseErrate(g, soluzione), std::vector<std::string>{});
 }
 
@@ -192,7 +192,7 @@ TEST(Verifica, ACompleteGridIsAlreadySolved) {
   Gioco& g = *p;
   Verifica(g, kFacileSoluzione);
   EXPECT_EQ(Lavagna(g), std::vector<std::string>{"IL GIOCO E' GIA' RISOLTO"});
-  EXPECT_EQ(g.NumMosse, 0);
+  EXPECT_EQ(g.verifica.NumMosse, 0);
   EXPECT_EQ(SoluzioneRegistrata(g), kFacileSoluzione);
   EXPECT_TRUE(g.f.Cons1.enabled());
 }
@@ -215,9 +215,9 @@ TEST(Verifica, TheFirstDuplicateIsPaintedRedAndTheRunDoesNotStart) {
     if (!g.HaValore(c)) continue;
     EXPECT_EQ(g.f.caN[c].foreColor(), c == 0 || c == 10 ? kRosso : kTestoPulsante) << c;
   }
-  EXPECT_FALSE(g.InGioco);
+  EXPECT_FALSE(g.partita.InGioco);
   EXPECT_TRUE(g.f.Gioca.enabled());
-  EXPECT_EQ(g.Riempite, 5);
+  EXPECT_EQ(g.griglia.Riempite, 5);
   EXPECT_FALSE(g.f.voce("mSoluz").enabled());
 }
 
@@ -245,11 +245,11 @@ TEST(Verifica, GivensWithoutSolutionStopWithTheErrorReport) {
                                                     "  verificarli e ricaricarli."}))
         << schema;
     EXPECT_EQ(g.f.SemaLab.caption(), "ERR");
-    EXPECT_EQ(g.NumErrori, 1);
-    EXPECT_EQ(g.ValutazioneTesto, "??");
+    EXPECT_EQ(g.partita.NumErrori, 1);
+    EXPECT_EQ(g.verifica.ValutazioneTesto, "??");
     EXPECT_FALSE(g.f.voce("mSoluz").enabled());
-    EXPECT_FALSE(g.InRisoluzione);
-    EXPECT_FALSE(g.InTentativo);
+    EXPECT_FALSE(g.ricerca.InRisoluzione);
+    EXPECT_FALSE(g.verifica.InTentativo);
     EXPECT_TRUE(p.platform.messages().empty());
   }
 }
@@ -271,9 +271,9 @@ TEST(Verifica, AnUnsolvableSchemaShowsTheFailureBoxAndResets) {
             "se, invece, lo Schema è stato preso da un'altra\n"
             "fonte, controllare i Valori digitati.");
   EXPECT_EQ(msg[0].buttons, MsgButtons::Ok);
-  EXPECT_TRUE(g.CreazioneFallita);
+  EXPECT_TRUE(g.creazione.CreazioneFallita);
   // "Azzera Tutto" ran.
-  EXPECT_FALSE(g.InGioco);
+  EXPECT_FALSE(g.partita.InGioco);
   EXPECT_EQ(Lavagna(g).size(), 3u);
   EXPECT_EQ(Lavagna(g)[0], "- Clic su 'Dati Iniziali' per costruire");
   EXPECT_FALSE(g.f.caN[0].visible());
@@ -284,18 +284,18 @@ TEST(Verifica, ASecondVerificationListsItsOwnMovesAndRecordsTheMovesAsGivens) {
   Partita p;
   Gioco& g = *p;
   Verifica(g, kFacile);
-  const std::vector<std::string> prime = g.ElencoMosse;
+  const std::vector<std::string> prime = g.verifica.ElencoMosse;
   g.f.voce("mNuoVal").onClick();
-  EXPECT_EQ(g.ElencoMosse, prime);
-  EXPECT_EQ(g.NumMosse, static_cast<int>(prime.size()));
+  EXPECT_EQ(g.verifica.ElencoMosse, prime);
+  EXPECT_EQ(g.verifica.NumMosse, static_cast<int>(prime.size()));
 
   // A move of the player (the right 4 in Aa) is recorded with the givens.
   ImpostaValore(g, 0, '4', Origine::Blu);
-  ++g.Riempite;
+  ++g.griglia.Riempite;
   g.f.voce("mNuoVal").onClick();
-  EXPECT_EQ(g.RigheDati[0], "4 3 2 6  ");
-  EXPECT_EQ(g.NumMosse, static_cast<int>(prime.size()) - 1);
-  EXPECT_EQ(g.Orig[0], Origine::Blu);
+  EXPECT_EQ(g.registro.RigheDati[0], "4 3 2 6  ");
+  EXPECT_EQ(g.verifica.NumMosse, static_cast<int>(prime.size()) - 1);
+  EXPECT_EQ(g.griglia.Orig[0], Origine::Blu);
   EXPECT_EQ(g.f.caN[0].foreColor(), kBluMossa);
   EXPECT_EQ(Lavagna(g).back(), "- usa i tasti qui sotto per i consigli.");
   EXPECT_EQ(MosseErrate(g, kFacileSoluzione), std::vector<std::string>{});
@@ -306,12 +306,12 @@ TEST(Verifica, ShortReportAfterADeletionAndHeadingOfAReloadedGame) {
     Partita p;
     Gioco& g = *p;
     Verifica(g, kFacile);
-    const int mosse = g.NumMosse;
-    g.InCancellazione = true;
+    const int mosse = g.verifica.NumMosse;
+    g.verifica.InCancellazione = true;
     VerificaSolvibilita(g);
     EXPECT_EQ(Lavagna(g), (std::vector<std::string>{"DOPO CANCELLAZIONE",
                                                     "- ho 49 consigli, per risolverlo,"}));
-    EXPECT_EQ(g.NumMosse, mosse);
+    EXPECT_EQ(g.verifica.NumMosse, mosse);
     EXPECT_TRUE(g.f.Cons1.enabled());
     EXPECT_TRUE(g.f.voce("mValuta").enabled());
   }
@@ -319,12 +319,12 @@ TEST(Verifica, ShortReportAfterADeletionAndHeadingOfAReloadedGame) {
     Partita p;
     Gioco& g = *p;
     for (int r = 0; r < 9; ++r) {
-      g.RigheDati[r] = std::string(kFacile + 9 * r, 9);
-      std::replace(g.RigheDati[r].begin(), g.RigheDati[r].end(), '.', ' ');
+      g.registro.RigheDati[r] = std::string(kFacile + 9 * r, 9);
+      std::replace(g.registro.RigheDati[r].begin(), g.registro.RigheDati[r].end(), '.', ' ');
     }
-    g.RigheUsate = 9;
+    g.registro.RigheUsate = 9;
     RipristinaFlash(g);
-    g.Ricaricato = true;
+    g.registro.Ricaricato = true;
     DatiIniziali(g, "");
     g.f.Gioca.onClick();
     EXPECT_EQ(Lavagna(g)[0], "GIOCO RICARICATO E VERIFICATO");
@@ -336,22 +336,22 @@ TEST(Verifica, CreationRunsSilentlyAndReportsFailureOnlyThroughTheFlag) {
   {
     Partita p;
     Gioco& g = *p;
-    g.InCreazione = true;
-    g.NumModello = 3;
-    g.Simmetria = 1;
+    g.creazione.InCreazione = true;
+    g.creazione.NumModello = 3;
+    g.creazione.Simmetria = 1;
     Verifica(g, kFacile);
     EXPECT_EQ(Lavagna(g), std::vector<std::string>{"CREAZIONE IN CORSO - M.3/S.1"});
     EXPECT_FALSE(g.f.caN[0].visible());
-    EXPECT_EQ(g.ValutazioneTesto, " Facile");
-    EXPECT_FALSE(g.CreazioneFallita);
+    EXPECT_EQ(g.verifica.ValutazioneTesto, " Facile");
+    EXPECT_FALSE(g.creazione.CreazioneFallita);
   }
   {
     Partita p;
     Gioco& g = *p;
-    g.InCreazione = true;
+    g.creazione.InCreazione = true;
     Verifica(g, "");
-    EXPECT_TRUE(g.CreazioneFallita);
-    EXPECT_EQ(g.Tentativi, 0);
+    EXPECT_TRUE(g.creazione.CreazioneFallita);
+    EXPECT_EQ(g.verifica.Tentativi, 0);
     EXPECT_TRUE(p.platform.messages().empty());
     EXPECT_EQ(Lavagna(g), std::vector<std::string>{"CREAZIONE IN CORSO - M.0/S.0"});
   }
@@ -376,16 +376,16 @@ TEST(Verifica, ClicksLetThroughDuringARunStartNoSecondRun) {
   piattaforma.evento = [&] {
     ++eventi;
     const auto prima = Lavagna(g);
-    const int mosse = g.NumMosse;
+    const int mosse = g.verifica.NumMosse;
     g.f.Gioca.onClick();
     g.f.voce("mNuoVal").onClick();
     g.f.voce("mValuta").onClick();
     EXPECT_EQ(Lavagna(g), prima);
-    EXPECT_EQ(g.NumMosse, mosse);
+    EXPECT_EQ(g.verifica.NumMosse, mosse);
   };
   Verifica(g, kFacile);
   EXPECT_GT(eventi, 0);
-  EXPECT_EQ(g.NumMosse, 49);
+  EXPECT_EQ(g.verifica.NumMosse, 49);
   EXPECT_EQ(Lavagna(g).back(), "- usa i tasti qui sotto per i consigli.");
   EXPECT_FALSE(g.Occupato);
 }

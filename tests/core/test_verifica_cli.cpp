@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "verification/verifica_cli.h"
+#include "cli/verifica_cli.h"
 
 namespace orv {
 namespace {

@@ -44,8 +44,8 @@ void VerificaSchema(const std::string& schema, Conteggio& n) {
       const auto msg = p.platform.takeMessages();
       ASSERT_EQ(msg.size(), 1u);
       EXPECT_EQ(msg[0].text.substr(0, 26), "La Verifica non riuscita: ");
-      EXPECT_FALSE(g.InGioco);
-      EXPECT_TRUE(g.Soluzione[0].empty());
+      EXPECT_FALSE(g.partita.InGioco);
+      EXPECT_TRUE(g.verifica.Soluzione[0].empty());
       return;
     }
     ++n.verificati;
@@ -54,29 +54,30 @@ void VerificaSchema(const std::string& schema, Conteggio& n) {
     EXPECT_EQ(MosseErrate(g, giusta), std::vector<std::string>{});
 
     const std::string tempo = g.f.ListCons.item(1);
-    if (g.Tentativi == 0) {
+    if (g.verifica.Tentativi == 0) {
       EXPECT_TRUE(FiniscePer(tempo, " sec.)")) << tempo;
       return;
     }
     ++n.conTentativi;
-    EXPECT_TRUE(FiniscePer(tempo, g.Tentativi == 1
-                                      ? " con 1 Tentativo)"
-                                      : " con " + std::to_string(g.Tentativi) + " Tentativi)"))
+    EXPECT_TRUE(
+        FiniscePer(tempo, g.verifica.Tentativi == 1
+                              ? " con 1 Tentativo)"
+                              : " con " + std::to_string(g.verifica.Tentativi) + " Tentativi)"))
         << tempo;
     // One trial per row up to the one that solved; every trial marked failed was a wrong guess.
-    EXPECT_EQ(g.Tentativi, g.IndiceTentativo);
-    const VoceTentativo& buona = g.ElencoTentativi[g.IndiceTentativo];
+    EXPECT_EQ(g.verifica.Tentativi, g.verifica.IndiceTentativo);
+    const VoceTentativo& buona = g.verifica.ElencoTentativi[g.verifica.IndiceTentativo];
     ASSERT_TRUE(CellaValida(buona.Casella));
     EXPECT_EQ(buona.Cifra, giusta[buona.Casella]);
-    for (int i = 1; i < g.IndiceTentativo; ++i) {
-      const VoceTentativo& v = g.ElencoTentativi[i];
+    for (int i = 1; i < g.verifica.IndiceTentativo; ++i) {
+      const VoceTentativo& v = g.verifica.ElencoTentativi[i];
       if (v.Casella != kNessunaCella) continue;
       ASSERT_TRUE(CellaValida(v.CasellaFallita)) << "riga " << i;
       EXPECT_NE(v.Cifra, giusta[v.CasellaFallita]) << "riga " << i;
     }
     for (int c = 0; c < kCelle; ++c) {
-      if (g.Soluzione[c] != " ") {
-        EXPECT_EQ(g.Soluzione[c], std::string(1, giusta[c])) << c;
+      if (g.verifica.Soluzione[c] != " ") {
+        EXPECT_EQ(g.verifica.Soluzione[c], std::string(1, giusta[c])) << c;
       }
     }
   }

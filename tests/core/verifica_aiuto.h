@@ -50,9 +50,10 @@ inline std::vector<std::string> Collezione(const std::string& nome) {
 
 // The solution the run recorded: the trial solution when there is one.
 inline std::string SoluzioneRegistrata(const Gioco& g) {
-  const bool tentativi = !g.SoluzioneTentativi[0].empty();
+  const bool tentativi = !g.verifica.SoluzioneTentativi[0].empty();
   std::string s;
-  for (int c = 0; c < kCelle; ++c) s += Trim(tentativi ? g.SoluzioneTentativi[c] : g.Soluzione[c]);
+  for (int c = 0; c < kCelle; ++c)
+    s += Trim(tentativi ? g.verifica.SoluzioneTentativi[c] : g.verifica.Soluzione[c]);
   return s;
 }
 
@@ -62,8 +63,9 @@ inline std::vector<std::string> MosseErrate(const Gioco& g, std::string_view sol
   static const std::regex forma(
       R"(^(XX|US|1n|1h|2n|2h|PR|3S|4S|3n|3h|XW|SW|4n|4h|TT)(-R|-Q|-C| ): '([A-I])([a-i])' =([1-9]+)$)");
   std::vector<std::string> errate;
-  if (static_cast<int>(g.ElencoMosse.size()) != g.NumMosse) errate.push_back("NumMosse");
-  for (const std::string& m : g.ElencoMosse) {
+  if (static_cast<int>(g.verifica.ElencoMosse.size()) != g.verifica.NumMosse)
+    errate.push_back("NumMosse");
+  for (const std::string& m : g.verifica.ElencoMosse) {
     std::smatch r;
     if (!std::regex_match(m, r, forma)) {
       errate.push_back(m);

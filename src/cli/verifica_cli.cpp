@@ -1,6 +1,6 @@
 // `orvento-cli verifica`: the verification run of "Gioca" over whole collections of puzzles, one
 // per line, in one window reset between puzzles, with a silent platform.
-#include "verification/verifica_cli.h"
+#include "cli/verifica_cli.h"
 
 #include <algorithm>
 #include <atomic>
@@ -107,10 +107,10 @@ bool VerificaSchema(Banco& banco, const std::string& riga, const Opzioni& o, std
 
   if (o.csv) {
     out << riga << ',' << (riuscita ? Soluzione(*g) : "") << ','
-        << (riuscita ? std::string(Trim(g->ValutazioneTesto)) : "") << ',' << esito.tentativi
-        << ',';
+        << (riuscita ? std::string(Trim(g->verifica.ValutazioneTesto)) : "") << ','
+        << esito.tentativi << ',';
     if (esito.consigli) out << *esito.consigli;
-    out << ',' << g->NumMosse << ',' << TestoEsito(esito.tipo) << '\n';
+    out << ',' << g->verifica.NumMosse << ',' << TestoEsito(esito.tipo) << '\n';
     return riuscita;
   }
 
@@ -126,7 +126,7 @@ bool VerificaSchema(Banco& banco, const std::string& riga, const Opzioni& o, std
   }
   for (const std::string& l : g->f.ListCons.items()) out << "| " << l << '\n';
   if (o.mosse)
-    for (int i = 0; i < g->NumMosse; ++i) out << g->ElencoMosse[i] << '\n';
+    for (int i = 0; i < g->verifica.NumMosse; ++i) out << g->verifica.ElencoMosse[i] << '\n';
   if (o.soluzione && riuscita) out << Soluzione(*g) << '\n';
   return riuscita;
 }

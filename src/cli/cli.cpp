@@ -1,12 +1,12 @@
-#include "ui/cli.h"
+#include "cli/cli.h"
 
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "ui/sessione.h"
-#include "verification/verifica_cli.h"
+#include "cli/sessione.h"
+#include "cli/verifica_cli.h"
 
 namespace orv {
 

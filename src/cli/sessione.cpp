@@ -1,4 +1,4 @@
-#include "ui/sessione.h"
+#include "cli/sessione.h"
 
 #include <cctype>
 #include <cstdio>
@@ -478,7 +478,7 @@ std::string DescriviCasella(Gioco& g, int i) {
   if (!CellaValida(i)) return {};
   const Label& l = g.f.caN[i];
   std::ostringstream s;
-  s << i << " " << Virgolette(l.caption()) << " " << NomeOrigine(g.Orig[i])
+  s << i << " " << Virgolette(l.caption()) << " " << NomeOrigine(g.griglia.Orig[i])
     << " sfondo=" << TestoColore(l.backColor()) << " testo=" << TestoColore(l.foreColor())
     << " dim=" << Numero(l.font().size) << " bordo=" << SiNo(l.border()) << " "
     << (l.visible() ? "visibile" : "nascosta");
