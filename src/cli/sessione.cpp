@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -119,10 +121,47 @@ bool DecodificaTasto(const std::string& t, bool maiuscolo, Tasto& k) {
   return true;
 }
 
+// The driver's names for the controls, built once: every single control and menu item by its
+// name, and each control array by its name, whose members are looked up when asked for since
+// they are loaded and unloaded as the game goes.
+class NomiControlli {
+ public:
+  explicit NomiControlli(Form1& f) {
+    for (Control* c : f.controlli())
+      if (c->index() < 0) singoli_.emplace(c->name(), c);
+    f.perOgniArray([this](auto& a) {
+      array_.emplace(a.name(), [&a](int i) -> Control* {
+        return i >= 0 && i < a.upperBound() && a.loaded(i) ? &a[i] : nullptr;
+      });
+    });
+  }
+
+  // "Gioca", "mRicMan", "caN(3)"; nullptr when there is no such control.
+  Control* trova(const std::string& nome) const {
+    const std::size_t p = nome.find('(');
+    if (p == std::string::npos) {
+      auto it = singoli_.find(nome);
+      return it == singoli_.end() ? nullptr : it->second;
+    }
+    auto it = array_.find(nome.substr(0, p));
+    if (it == array_.end() || nome.size() < p + 3 || nome.back() != ')') return nullptr;
+    int i = 0;
+    for (std::size_t k = p + 1; k + 1 < nome.size(); ++k) {
+      if (!std::isdigit(static_cast<unsigned char>(nome[k])) || i > 1000) return nullptr;
+      i = i * 10 + (nome[k] - '0');
+    }
+    return it->second(i);
+  }
+
+ private:
+  std::map<std::string, Control*> singoli_;
+  std::map<std::string, std::function<Control*(int)>> array_;
+};
+
 class Sessione {
  public:
   Sessione(std::ostream& out, std::ostream& err, std::uint64_t seme)
-      : platform_(seme), g_(platform_), out_(out), err_(err) {
+      : platform_(seme), g_(platform_), nomi_(g_.f), out_(out), err_(err) {
     CollegaEventi(g_);
     Form_Load(g_);
   }
@@ -162,19 +201,19 @@ class Sessione {
       const MenuItem* m = static_cast<const MenuItem*>(&c);
       while (m) {
         if (!m->enabled() || !m->visible()) return false;
-        m = m->parent().empty() ? nullptr : g_.f.trovaVoce(m->parent());
+        m = m->parent().empty() ? nullptr : static_cast<const MenuItem*>(Trova(m->parent()));
       }
       return true;
     }
     Control* x = &c;
     while (x) {
       if (!x->enabled() || !x->visible()) return false;
-      x = x->container().empty() ? nullptr : g_.f.trova(x->container());
+      x = x->container().empty() ? nullptr : Trova(x->container());
     }
     return true;
   }
 
-  Control* Trova(const std::string& nome) { return g_.f.trova(nome); }
+  Control* Trova(const std::string& nome) { return nomi_.trova(nome); }
 
   int Comando(const std::string& riga) {
     std::vector<std::string> w = Parole(riga, 0);
@@ -269,7 +308,7 @@ class Sessione {
       // Opening a menu that holds items does nothing by itself.
       auto* m = static_cast<MenuItem*>(c);
       bool haFigli = false;
-      for (const MenuItem& x : g_.f.menu) haFigli = haFigli || x.parent() == m->name();
+      for (const MenuItem* x : g_.f.menu) haFigli = haFigli || x->parent() == m->name();
       if (haFigli) return kSessioneOk;
       if (!m->onClick) return NonDisponibile();
       m->onClick();
@@ -457,7 +496,7 @@ class Sessione {
     }
     Control* c = Trova(cosa);
     if (!c) return Errore("controllo sconosciuto");
-    out_ << DescriviControllo(g_, cosa) << "\n";
+    out_ << DescriviControllo(*c) << "\n";
     // What a picture box has printed, one line each.
     if (c->kind() == Kind::PictureBox)
       for (const std::string& l : static_cast<PictureBox*>(c)->lines()) out_ << "> " << l << "\n";
@@ -466,6 +505,7 @@ class Sessione {
 
   ScriptedPlatform platform_;
   Gioco g_;
+  NomiControlli nomi_;
   std::ostream& out_;
   std::ostream& err_;
   int numero_ = 0;
@@ -485,9 +525,8 @@ std::string DescriviCasella(Gioco& g, int i) {
   return s.str();
 }
 
-std::string DescriviControllo(Gioco& g, const std::string& nome) {
-  Control* c = g.f.trova(nome);
-  if (!c) return {};
+std::string DescriviControllo(Control& controllo) {
+  Control* c = &controllo;
   std::ostringstream s;
   s << c->fullName() << " testo=" << Virgolette(c->caption());
   s << " abilitato=" << SiNo(c->enabled()) << " visibile=" << SiNo(c->visible());

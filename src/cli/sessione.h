@@ -9,6 +9,7 @@
 
 namespace orv {
 
+class Control;
 struct Gioco;
 
 // Exit statuses of a session.
@@ -20,7 +21,7 @@ inline constexpr int kSessioneNonDisponibile = 3;  // the behaviour is not built
 int EseguiSessione(std::istream& in, std::ostream& out, std::ostream& err, std::uint64_t seme);
 
 // One control as `mostra NOME` prints it, and one cell as `mostra caselle` does.
-std::string DescriviControllo(Gioco& g, const std::string& nome);
+std::string DescriviControllo(Control& c);
 std::string DescriviCasella(Gioco& g, int i);
 
 // "#RRGGBB".

@@ -111,10 +111,9 @@ void Azzera(Gioco& g) {
   f.Peri.clear();
 
   g.geometria.GrigliaCostruita = true;
-  for (Control* c :
-       std::initializer_list<Control*>{&f.Apri, &f.voce("mApri"), &f.voce("mCrea"), &f.DatIniz})
+  for (Control* c : std::initializer_list<Control*>{&f.Apri, &f.mApri, &f.mCrea, &f.DatIniz})
     c->setEnabled(true);
-  for (Control* c : std::initializer_list<Control*>{&f.Salva, &f.voce("mSalva"), &f.Gioca})
+  for (Control* c : std::initializer_list<Control*>{&f.Salva, &f.mSalva, &f.Gioca})
     c->setEnabled(false);
   f.TempCons.setEnabled(false);
   for (Control* c : std::initializer_list<Control*>{&f.Sugge0, &f.Sugge1, &f.Sugge3a})
@@ -123,19 +122,19 @@ void Azzera(Gioco& g) {
   f.caN[0].setBackColor(g.partita.SfondoCursore);
 
   f.Applica.setEnabled(false);
-  f.voce("mApplica").setEnabled(false);
+  f.mApplica.setEnabled(false);
   f.ImaCompl.setVisible(false);
   f.Peri.setVisible(false);
-  f.voce("mSoluz").setEnabled(false);
-  f.voce("mSoluz").setChecked(false);
-  f.voce("mMosRiso").setChecked(false);
+  f.mSoluz.setEnabled(false);
+  f.mSoluz.setChecked(false);
+  f.mMosRiso.setChecked(false);
 
   ScriviBenvenuto(g);
 
   for (Button* b : {&f.Cons1, &f.Cons2, &f.Cons3}) b->setEnabled(false);
-  for (const char* m :
-       {"mPerSuCom", "mRicFla", "mMosRiso", "mValuta", "mCanMoss", "mNuoVal", "mRicMan"})
-    f.voce(m).setEnabled(false);
+  for (MenuItem* m :
+       {&f.mPerSuCom, &f.mRicFla, &f.mMosRiso, &f.mValuta, &f.mCanMoss, &f.mNuoVal, &f.mRicMan})
+    m->setEnabled(false);
 
   for (OptionButton* o : {&f.Sugge1, &f.Sugge2, &f.Sugge6, &f.Sugge8}) o->setValue(false);
 
@@ -143,8 +142,8 @@ void Azzera(Gioco& g) {
   f.SemaLab.setBackColor(kVerdeSemaforo);
   f.SemaLab.setCaption("VAI");
 
-  for (const char* m : {"mSugge0", "mSugge1", "mSugge2", "mSugge6", "mSugge8"})
-    f.voce(m).setEnabled(false);
+  for (MenuItem* m : {&f.mSugge0, &f.mSugge1, &f.mSugge2, &f.mSugge6, &f.mSugge8})
+    m->setEnabled(false);
   for (Control* c :
        std::initializer_list<Control*>{&f.Sugge1, &f.Sugge2, &f.Sugge6, &f.Sugge8, &f.Sugge3a,
                                        &f.Sugge3b, &f.Sugge3c, &f.Sugge3d, &f.Sugge5})
@@ -153,7 +152,7 @@ void Azzera(Gioco& g) {
   f.VaiTenta.setEnabled(false);
   f.VaiTenta.setBackColor(kFacciaPulsante);
   f.AppTenta.setEnabled(false);
-  f.voce("mFunzAva").setChecked(false);
+  f.mFunzAva.setChecked(false);
 
   f.NErr.setCaption("");
   f.Fatti.setCaption("0");

@@ -1,83 +1,8 @@
 #include "model/form1.h"
 
-#include <cstdlib>
-
 namespace orv {
 
 namespace {
-
-struct VoceMenu {
-  const char* name;
-  const char* parent;
-  const char* caption;
-  const char* shortcut;
-  bool disabledAtStart;
-};
-
-// The menu tree in window order.
-const VoceMenu kMenu[] = {
-    {"mFile", "", "File", "", false},
-    {"mApri", "mFile", "Apri un Sudoku esistente", "", false},
-    {"mCrea", "mFile", "Crea un Sudoku nuovo", "", false},
-    {"mAzzer", "mFile", "Azzera Tutto", "", false},
-    {"mSalva", "mFile", "Salva", "", false},
-    {"msp1", "mFile", "-", "", false},
-    {"mChiudi", "mFile", "Chiudi", "", false},
-    {"mAzio", "", "Visualizza", "", false},
-    {"mSugge0", "mAzio", "Nascondi Candidati", "", false},
-    {"mSugge1", "mAzio", "Mosra Candidati (Tutti)", "", false},
-    {"mSugge2", "mAzio", "Mostra solo se =", "", false},
-    {"mSugge6", "mAzio", "Tentativi su Doppiette", "", false},
-    {"mSugge8", "mAzio", "Tentativi su Tutti", "", false},
-    {"msp2", "mAzio", "-", "", false},
-    {"mSoluz", "mAzio", "Soluzione", "F12", true},
-    {"mStrumenti", "", "Strumenti", "", false},
-    {"mApplica", "mStrumenti", "Applica Consiglio o Tentativo", "F2", true},
-    {"msp3", "mStrumenti", "-", "", false},
-    {"mCanMoss", "mStrumenti", "Cancellazione Mosse (Caselle Blu)", "", true},
-    {"mNuoVal", "mStrumenti", "Verifica Solvibilità", "", true},
-    {"mRicMan", "mStrumenti", "Ricalcolo dei Candidati", "", true},
-    {"msp4", "mStrumenti", "-", "", false},
-    {"mPerSuCom", "mStrumenti", "Per Sudoku con Tentativi:", "", true},
-    {"mMosRiso", "mPerSuCom", "Mostra Mossa Risolutiva", "", true},
-    {"mRicFla", "mPerSuCom", "Ricarica Flash prima dell' Errore", "", true},
-    {"msp9", "mStrumenti", "-", "", false},
-    {"mFunzAva", "mStrumenti", "Attiva Funzioni Avanzate", "", false},
-    {"mOpzio", "mStrumenti", "Priorità dei Consigli...", "", false},
-    {"mValuta", "mStrumenti", "Valutazione Difficoltà", "", true},
-    {"msp11", "mStrumenti", "-", "", false},
-    {"mCreaDoc", "mStrumenti", "Prepara per la Stampa (file *.doc)", "", false},
-    {"msp5", "mStrumenti", "-", "", false},
-    {"mUsaSS", "mStrumenti", "Salva come File *.ss", "", false},
-    {"mAiuto", "", "Aiuto", "", false},
-    {"mGuida", "mAiuto", "Guida Completa                            F1", "", false},
-    {"n0", "mAiuto", "Guida Rapida", "", false},
-    {"n1", "n0", "1 - Per creare un Sudoku: clic su 'Dati Iniziali', scrivere", "", false},
-    {"n2", "n0", "     nelle Caselle i Valori noti, e al termine clic su 'Gioca'", "", false},
-    {"n3", "n0", "2 - Scrivere i Valori mancanti, aiutandosi con 'Mostra", "", false},
-    {"n4", "n0", "     Candidati' e coi Consigli del Orvento", "", false},
-    {"n5", "n0", "     (i Candidati vengono aggiornati automaticamente", "", false},
-    {"n6", "n0", "      man mano che si immettono i Valori)", "", false},
-    {"n7", "n0", "3 - Azioni sullo Schema delle Caselle:", "", false},
-    {"n8", "n0", "     . il mouse, spazio o frecce per spostare la Casella gialla", "", false},
-    {"n9", "n0", "     . la Casella gialla riceve i Valori 1-9 digitati (se validi)", "", false},
-    {"n10", "n0", "     . per cancellare qualche Candidato in una Casella: ", "", false},
-    {"n11", "n0", "       clic dx su di essa, togliere la V ai quelli da eliminare", "", false},
-    {"n12", "n0", "       e terminare con ESC", "", false},
-    {"n13", "n0", "     . 2clic sx su una Casella con Valore: ", "", false},
-    {"n14", "n0", "       se ha sfondo bianco, marca in rosa tutte le uguali,", "", false},
-    {"n15", "n0", "       se la Casella è già rosa, marca in grigio quelle che esclude", "", false},
-    {"n16", "n0", "     . 2clic sx in una Casella senza Valore (oppure ESC): ", "", false},
-    {"n17", "n0", "        leva marcatura/colori a tutte le Caselle", "", false},
-    {"m20", "n0", "4 - Tentativi:", "", false},
-    {"m21", "n0", "     . da menu 'Strumenti' clic 'Attiva Funzioni Avanzate' (se", "", false},
-    {"m22", "n0", "       non ancora attivate) e scegliere 'su Tutti' o 'su Doppiette'", "", false},
-    {"m23", "n0", "     . clic sx sulla Casella del Tentativo e seguire le istruzioni", "", false},
-    {"m24", "n0", "       sulla Lavagna (ESC per annullare)", "", false},
-    {"m30", "n0", "5 - Altre funzioni (solo dalla Guida completa)", "", false},
-    {"msp8", "mAiuto", "-", "", false},
-    {"mInfo", "mAiuto", "In&formazioni", "", false},
-};
 
 Font Carattere(const char* name, double size, bool bold = false, bool italic = false) {
   Font f;
@@ -90,7 +15,68 @@ Font Carattere(const char* name, double size, bool bold = false, bool italic = f
 
 }  // namespace
 
-Form1::Form1() {
+Form1::Form1()
+    : mFile("mFile", "", "File"),
+      mApri("mApri", "mFile", "Apri un Sudoku esistente"),
+      mCrea("mCrea", "mFile", "Crea un Sudoku nuovo"),
+      mAzzer("mAzzer", "mFile", "Azzera Tutto"),
+      mSalva("mSalva", "mFile", "Salva"),
+      msp1("msp1", "mFile", "-"),
+      mChiudi("mChiudi", "mFile", "Chiudi"),
+      mAzio("mAzio", "", "Visualizza"),
+      mSugge0("mSugge0", "mAzio", "Nascondi Candidati"),
+      mSugge1("mSugge1", "mAzio", "Mosra Candidati (Tutti)"),
+      mSugge2("mSugge2", "mAzio", "Mostra solo se ="),
+      mSugge6("mSugge6", "mAzio", "Tentativi su Doppiette"),
+      mSugge8("mSugge8", "mAzio", "Tentativi su Tutti"),
+      msp2("msp2", "mAzio", "-"),
+      mSoluz("mSoluz", "mAzio", "Soluzione", "F12"),
+      mStrumenti("mStrumenti", "", "Strumenti"),
+      mApplica("mApplica", "mStrumenti", "Applica Consiglio o Tentativo", "F2"),
+      msp3("msp3", "mStrumenti", "-"),
+      mCanMoss("mCanMoss", "mStrumenti", "Cancellazione Mosse (Caselle Blu)"),
+      mNuoVal("mNuoVal", "mStrumenti", "Verifica Solvibilità"),
+      mRicMan("mRicMan", "mStrumenti", "Ricalcolo dei Candidati"),
+      msp4("msp4", "mStrumenti", "-"),
+      mPerSuCom("mPerSuCom", "mStrumenti", "Per Sudoku con Tentativi:"),
+      mMosRiso("mMosRiso", "mPerSuCom", "Mostra Mossa Risolutiva"),
+      mRicFla("mRicFla", "mPerSuCom", "Ricarica Flash prima dell' Errore"),
+      msp9("msp9", "mStrumenti", "-"),
+      mFunzAva("mFunzAva", "mStrumenti", "Attiva Funzioni Avanzate"),
+      mOpzio("mOpzio", "mStrumenti", "Priorità dei Consigli..."),
+      mValuta("mValuta", "mStrumenti", "Valutazione Difficoltà"),
+      msp11("msp11", "mStrumenti", "-"),
+      mCreaDoc("mCreaDoc", "mStrumenti", "Prepara per la Stampa (file *.doc)"),
+      msp5("msp5", "mStrumenti", "-"),
+      mUsaSS("mUsaSS", "mStrumenti", "Salva come File *.ss"),
+      mAiuto("mAiuto", "", "Aiuto"),
+      mGuida("mGuida", "mAiuto", "Guida Completa                            F1"),
+      n0("n0", "mAiuto", "Guida Rapida"),
+      n1("n1", "n0", "1 - Per creare un Sudoku: clic su 'Dati Iniziali', scrivere"),
+      n2("n2", "n0", "     nelle Caselle i Valori noti, e al termine clic su 'Gioca'"),
+      n3("n3", "n0", "2 - Scrivere i Valori mancanti, aiutandosi con 'Mostra"),
+      n4("n4", "n0", "     Candidati' e coi Consigli del Orvento"),
+      n5("n5", "n0", "     (i Candidati vengono aggiornati automaticamente"),
+      n6("n6", "n0", "      man mano che si immettono i Valori)"),
+      n7("n7", "n0", "3 - Azioni sullo Schema delle Caselle:"),
+      n8("n8", "n0", "     . il mouse, spazio o frecce per spostare la Casella gialla"),
+      n9("n9", "n0", "     . la Casella gialla riceve i Valori 1-9 digitati (se validi)"),
+      n10("n10", "n0", "     . per cancellare qualche Candidato in una Casella: "),
+      n11("n11", "n0", "       clic dx su di essa, togliere la V ai quelli da eliminare"),
+      n12("n12", "n0", "       e terminare con ESC"),
+      n13("n13", "n0", "     . 2clic sx su una Casella con Valore: "),
+      n14("n14", "n0", "       se ha sfondo bianco, marca in rosa tutte le uguali,"),
+      n15("n15", "n0", "       se la Casella è già rosa, marca in grigio quelle che esclude"),
+      n16("n16", "n0", "     . 2clic sx in una Casella senza Valore (oppure ESC): "),
+      n17("n17", "n0", "        leva marcatura/colori a tutte le Caselle"),
+      m20("m20", "n0", "4 - Tentativi:"),
+      m21("m21", "n0", "     . da menu 'Strumenti' clic 'Attiva Funzioni Avanzate' (se"),
+      m22("m22", "n0", "       non ancora attivate) e scegliere 'su Tutti' o 'su Doppiette'"),
+      m23("m23", "n0", "     . clic sx sulla Casella del Tentativo e seguire le istruzioni"),
+      m24("m24", "n0", "       sulla Lavagna (ESC per annullare)"),
+      m30("m30", "n0", "5 - Altre funzioni (solo dalla Guida completa)"),
+      msp8("msp8", "mAiuto", "-"),
+      mInfo("mInfo", "mAiuto", "In&formazioni") {
   const Font sistema = Carattere("MS Sans Serif", 8.25);
   for (Control* c : controlli()) c->setFont(sistema);
 
@@ -244,26 +230,21 @@ Form1::Form1() {
   Poss3.move(9000, 6000, 0, 0);
   Poss3.setVisible(false);
 
-  menu.reserve(std::size(kMenu));
-  for (const VoceMenu& v : kMenu) {
-    MenuItem& m = menu.emplace_back(v.name, v.parent, v.caption, v.shortcut);
-    m.setEnabled(!v.disabledAtStart);
-  }
+  menu = {&mFile,    &mApri,   &mCrea,    &mAzzer,  &mSalva,  &msp1,  &mChiudi,   &mAzio,
+          &mSugge0,  &mSugge1, &mSugge2,  &mSugge6, &mSugge8, &msp2,  &mSoluz,    &mStrumenti,
+          &mApplica, &msp3,    &mCanMoss, &mNuoVal, &mRicMan, &msp4,  &mPerSuCom, &mMosRiso,
+          &mRicFla,  &msp9,    &mFunzAva, &mOpzio,  &mValuta, &msp11, &mCreaDoc,  &msp5,
+          &mUsaSS,   &mAiuto,  &mGuida,   &n0,      &n1,      &n2,    &n3,        &n4,
+          &n5,       &n6,      &n7,       &n8,      &n9,      &n10,   &n11,       &n12,
+          &n13,      &n14,     &n15,      &n16,     &n17,     &m20,   &m21,       &m22,
+          &m23,      &m24,     &m30,      &msp8,    &mInfo};
+  // Enabled once a game is verified or a move waits to be applied.
+  for (MenuItem* m : {&mSoluz, &mApplica, &mCanMoss, &mNuoVal, &mRicMan, &mPerSuCom, &mMosRiso,
+                      &mRicFla, &mValuta})
+    m->setEnabled(false);
   // The quick help only shows text: its items do nothing.
-  for (MenuItem& m : menu)
-    if (m.parent() == "n0") m.onClick = [] {};
-}
-
-MenuItem& Form1::voce(const std::string& name) {
-  for (MenuItem& m : menu)
-    if (m.name() == name) return m;
-  std::abort();  // a programming error: every menu name used by the program is in kMenu
-}
-
-const MenuItem* Form1::trovaVoce(const std::string& name) const {
-  for (const MenuItem& m : menu)
-    if (m.name() == name) return &m;
-  return nullptr;
+  for (MenuItem* m : menu)
+    if (m->parent() == "n0") m->onClick = [] {};
 }
 
 std::vector<Control*> Form1::controlli() {
@@ -278,14 +259,8 @@ std::vector<Control*> Form1::controlli() {
     for (int i = 0; i < arr.upperBound(); ++i)
       if (arr.loaded(i)) v.push_back(&arr[i]);
   });
-  for (MenuItem& m : menu) v.push_back(&m);
+  v.insert(v.end(), menu.begin(), menu.end());
   return v;
-}
-
-Control* Form1::trova(const std::string& fullName) {
-  for (Control* c : controlli())
-    if (c->fullName() == fullName) return c;
-  return nullptr;
 }
 
 }  // namespace orv

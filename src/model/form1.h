@@ -99,15 +99,17 @@ struct Form1 {
   ListBox Poss2{"Poss2", true}, Poss3{"Poss3", true};
   Timer TempCons{"TempCons", 500}, TempEr{"TempEr", 1000};
 
-  // Menus in window order; separators are items whose caption is "-".
-  std::vector<MenuItem> menu;
-  MenuItem& voce(const std::string& name);
-  const MenuItem* trovaVoce(const std::string& name) const;
+  // The menus in window order; separators are items whose caption is "-".
+  MenuItem mFile, mApri, mCrea, mAzzer, mSalva, msp1, mChiudi, mAzio, mSugge0, mSugge1, mSugge2,
+      mSugge6, mSugge8, msp2, mSoluz, mStrumenti, mApplica, msp3, mCanMoss, mNuoVal, mRicMan, msp4,
+      mPerSuCom, mMosRiso, mRicFla, msp9, mFunzAva, mOpzio, mValuta, msp11, mCreaDoc, msp5, mUsaSS,
+      mAiuto, mGuida, n0, n1, n2, n3, n4, n5, n6, n7, n8, n9, n10, n11, n12, n13, n14, n15, n16,
+      n17, m20, m21, m22, m23, m24, m30, msp8, mInfo;
+  // Every menu item, in window order (for the renderer and the session driver).
+  std::vector<MenuItem*> menu;
 
   // Every control, array members included, in a stable order (for the renderer and the driver).
   std::vector<Control*> controlli();
-  // By name as the program writes it: "Gioca", "caN(3)", "mRicMan"; nullptr when unknown.
-  Control* trova(const std::string& fullName);
 
   // The control arrays by name (nullptr when unknown) so that generic code can walk them.
   template <class F>

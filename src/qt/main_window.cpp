@@ -233,10 +233,10 @@ QWidget* MainWindow::createWidget(Control& c, const Lookup& find) {
 
 void MainWindow::buildMenus() {
   std::set<std::string> parents;
-  for (const MenuItem& m : g_.f.menu) parents.insert(m.parent());
+  for (const MenuItem* m : g_.f.menu) parents.insert(m->parent());
   std::map<std::string, QMenu*> menus;
   for (std::size_t i = 0; i < g_.f.menu.size(); ++i) {
-    MenuItem& m = g_.f.menu[i];
+    MenuItem& m = *g_.f.menu[i];
     QMenu* parent = nullptr;
     if (auto it = menus.find(m.parent()); it != menus.end()) parent = it->second;
     QAction* a = nullptr;
@@ -644,7 +644,8 @@ void MainWindow::timerTick(std::size_t index) {
 }
 
 bool MainWindow::shortcut(const std::string& key) {
-  for (MenuItem& m : g_.f.menu) {
+  for (MenuItem* mp : g_.f.menu) {
+    MenuItem& m = *mp;
     if (m.shortcut() != key) continue;
     if (m.enabled() && m.visible() && m.onClick) {
       const Handler h = m.onClick;

@@ -58,11 +58,11 @@ bool ScriviSchema(Gioco& g, const std::string& schema) {
   Form1& f = g.f;
   for (int c = 0; c < kCelle; ++c) f.caN[c].setVisible(true);
   f.Apri.setEnabled(false);
-  f.voce("mApri").setEnabled(false);
-  f.voce("mCrea").setEnabled(false);
+  f.mApri.setEnabled(false);
+  f.mCrea.setEnabled(false);
   g.partita.DatiIniziati = true;
   f.Salva.setEnabled(true);
-  f.voce("mSalva").setEnabled(true);
+  f.mSalva.setEnabled(true);
   f.Gioca.setEnabled(true);
   f.DatIniz.setEnabled(false);
   for (int c = 0; c < kCelle; ++c)
@@ -75,8 +75,8 @@ bool ScriviSchema(Gioco& g, const std::string& schema) {
 void CollegaEventi(Gioco& g) {
   Form1& f = g.f;
   f.Azzera.onClick = [&g] { Azzera(g); };
-  f.voce("mAzzer").onClick = [&g] { Azzera(g); };
-  f.voce("mRicMan").onClick = [&g] { mRicMan_Click(g); };
+  f.mAzzer.onClick = [&g] { Azzera(g); };
+  f.mRicMan.onClick = [&g] { mRicMan_Click(g); };
   // The correction check boxes are read when the correction ends; a click does nothing.
   f.cM[0].onClick = [] {};
   CollegaVerifica(g);

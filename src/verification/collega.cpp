@@ -18,8 +18,8 @@ Handler SeLibero(Gioco& g, void (*comando)(Gioco&)) {
 void CollegaVerifica(Gioco& g) {
   Form1& f = g.f;
   f.Gioca.onClick = SeLibero(g, [](Gioco& x) { Gioca_Click(x); });
-  f.voce("mNuoVal").onClick = SeLibero(g, VerificaSolvibilita);
-  f.voce("mValuta").onClick = SeLibero(g, mValuta_Click);
+  f.mNuoVal.onClick = SeLibero(g, VerificaSolvibilita);
+  f.mValuta.onClick = SeLibero(g, mValuta_Click);
 }
 
 }  // namespace orv

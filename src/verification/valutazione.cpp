@@ -32,7 +32,7 @@ void mValuta_Click(Gioco& g) {
   ListBox& l = g.f.ListCons;
   l.clear();
   g.f.Applica.setEnabled(false);
-  g.f.voce("mApplica").setEnabled(false);
+  g.f.mApplica.setEnabled(false);
   l.addItem("METODI USATI NELLA VERIFICA:");
   Valutazione(g, 1);
   l.addItem("  Valutazione Complessiva=" + g.verifica.ValutazioneTesto);

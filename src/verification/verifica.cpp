@@ -76,13 +76,13 @@ void MostraCaselle(Gioco& g, bool visibili) {
 void AbilitaGioco(Gioco& g) {
   Form1& f = g.f;
   for (Button* b : {&f.Cons1, &f.Cons2, &f.Cons3}) b->setEnabled(true);
-  for (const char* m :
-       {"mCanMoss", "mNuoVal", "mRicMan", "mSoluz", "mValuta", "mSugge0", "mSugge1"})
-    f.voce(m).setEnabled(true);
+  for (MenuItem* m :
+       {&f.mCanMoss, &f.mNuoVal, &f.mRicMan, &f.mSoluz, &f.mValuta, &f.mSugge0, &f.mSugge1})
+    m->setEnabled(true);
   f.Sugge0.setEnabled(true);
   f.Sugge1.setEnabled(true);
-  f.voce("mSugge0").setChecked(true);
-  f.voce("mSugge1").setChecked(false);
+  f.mSugge0.setChecked(true);
+  f.mSugge1.setChecked(false);
 }
 
 // Two equal values in one zone: both digits red and the run does not start.
@@ -431,12 +431,12 @@ EsitoVerifica Gioca_Click(Gioco& g) {
     RegistraGriglia(g, g.verifica.SoluzioneTentativi);
     StampaGriglia(f.APeri, g.verifica.SoluzioneTentativi);
     RipristinaFlash(g);
-    f.voce("mPerSuCom").setEnabled(true);
+    f.mPerSuCom.setEnabled(true);
   }
   for (int c = 0; c < kCelle; ++c)
     if (!g.HaValore(c)) f.caN[c].setCaption("");
   f.Sugge1.setValue(false);
-  f.voce("mSoluz").setEnabled(true);
+  f.mSoluz.setEnabled(true);
 
   if (g.verifica.Tentativi == 0) {
     RegistraGriglia(g, g.verifica.Soluzione);
@@ -462,7 +462,7 @@ EsitoVerifica Gioca_Click(Gioco& g) {
       f.caN[c].setCaption("");
   }
   f.Sugge0.setValue(true);
-  f.voce("mSugge0").setChecked(true);
+  f.mSugge0.setChecked(true);
   g.griglia.Riempite = g.griglia.Cifra.piene();
   f.Fatti.setCaption(std::to_string(g.griglia.Riempite));
   if (g.verifica.InCancellazione) return esito;

@@ -26,9 +26,9 @@ void Sporca(Gioco& g) {
   g.partita.InGioco = true;
   g.verifica.Soluzione[3] = "4";
   g.f.Gioca.setEnabled(true);
-  g.f.voce("mSoluz").setEnabled(true);
-  g.f.voce("mSoluz").setChecked(true);
-  g.f.voce("mFunzAva").setChecked(true);
+  g.f.mSoluz.setEnabled(true);
+  g.f.mSoluz.setChecked(true);
+  g.f.mFunzAva.setChecked(true);
   g.f.Cons1.setVisible(true);
   g.f.Cons1.setEnabled(true);
   g.f.surface.circle(100, 100, 50, kVerdeReticolo);
@@ -83,33 +83,22 @@ TEST(Azzera, LeavesTheWindowAsAtStartUp) {
   EXPECT_FALSE(f.Peri.visible());
   EXPECT_FALSE(f.APeri.visible());
 
-  for (Control* c : std::initializer_list<Control*>{&f.Apri, &f.DatIniz, &f.voce("mApri"),
-                                                    &f.voce("mCrea"), &f.voce("mFunzAva")})
+  for (Control* c :
+       std::initializer_list<Control*>{&f.Apri, &f.DatIniz, &f.mApri, &f.mCrea, &f.mFunzAva})
     EXPECT_TRUE(c->enabled()) << c->name();
-  for (Control* c : std::initializer_list<Control*>{&f.Salva,           &f.Gioca,
-                                                    &f.voce("mSalva"),  &f.Sugge0,
-                                                    &f.Sugge1,          &f.Sugge2,
-                                                    &f.Sugge6,          &f.Sugge8,
-                                                    &f.Sugge3a,         &f.Sugge3b,
-                                                    &f.Sugge3c,         &f.Sugge3d,
-                                                    &f.Sugge5,          &f.Cons1,
-                                                    &f.Cons2,           &f.Cons3,
-                                                    &f.Applica,         &f.VaiTenta,
-                                                    &f.AppTenta,        &f.voce("mApplica"),
-                                                    &f.voce("mSoluz"),  &f.voce("mPerSuCom"),
-                                                    &f.voce("mRicFla"), &f.voce("mMosRiso"),
-                                                    &f.voce("mValuta"), &f.voce("mCanMoss"),
-                                                    &f.voce("mNuoVal"), &f.voce("mRicMan"),
-                                                    &f.voce("mSugge0"), &f.voce("mSugge1"),
-                                                    &f.voce("mSugge2"), &f.voce("mSugge6"),
-                                                    &f.voce("mSugge8")})
+  for (Control* c : std::initializer_list<Control*>{
+           &f.Salva,     &f.Gioca,   &f.mSalva,   &f.Sugge0,   &f.Sugge1,   &f.Sugge2,   &f.Sugge6,
+           &f.Sugge8,    &f.Sugge3a, &f.Sugge3b,  &f.Sugge3c,  &f.Sugge3d,  &f.Sugge5,   &f.Cons1,
+           &f.Cons2,     &f.Cons3,   &f.Applica,  &f.VaiTenta, &f.AppTenta, &f.mApplica, &f.mSoluz,
+           &f.mPerSuCom, &f.mRicFla, &f.mMosRiso, &f.mValuta,  &f.mCanMoss, &f.mNuoVal,  &f.mRicMan,
+           &f.mSugge0,   &f.mSugge1, &f.mSugge2,  &f.mSugge6,  &f.mSugge8})
     EXPECT_FALSE(c->enabled()) << c->name();
   for (Control* c : std::initializer_list<Control*>{
            &f.Cons0, &f.Cons1, &f.Cons2, &f.Cons3, &f.Applica, &f.Tenta0, &f.VaiTenta, &f.AppTenta,
            &f.CorCan, &f.CorCanT, &f.CorCanF, &f.CorVF, &f.ImaCompl})
     EXPECT_FALSE(c->visible()) << c->name();
-  EXPECT_FALSE(f.voce("mSoluz").checked());
-  EXPECT_FALSE(f.voce("mFunzAva").checked());
+  EXPECT_FALSE(f.mSoluz.checked());
+  EXPECT_FALSE(f.mFunzAva.checked());
   // "Nessuno" keeps its state; the other view options are cleared.
   EXPECT_FALSE(f.Sugge1.value());
   EXPECT_EQ(g.Vista(), ModoVista::Nessuno);
@@ -292,7 +281,7 @@ TEST(RicalcoloMenu, ShowsAllCandidatesAndEnablesTheHints) {
       g, "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
   g.f.Sugge0.setValue(true);
   g.f.caN[2].setCaption("");
-  g.f.voce("mRicMan").onClick();
+  g.f.mRicMan.onClick();
   EXPECT_EQ(g.Vista(), ModoVista::Tutti);
   EXPECT_EQ(g.griglia.Can[2], " 124 ");
   EXPECT_EQ(g.f.caN[2].caption(), "124");

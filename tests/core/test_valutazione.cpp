@@ -78,16 +78,16 @@ TEST(Valutazione, MenuShowsTheCountsAndTheRatingWithoutFullStop) {
   Gioco& g = *p;
   Usi(g, {{0, 20}, {5, 1}});
   g.f.Applica.setEnabled(true);
-  g.f.voce("mApplica").setEnabled(true);
-  g.f.voce("mValuta").setEnabled(true);
+  g.f.mApplica.setEnabled(true);
+  g.f.mValuta.setEnabled(true);
   g.f.ListCons.addItem("prima");
-  g.f.voce("mValuta").onClick();
+  g.f.mValuta.onClick();
   EXPECT_EQ(
       g.f.ListCons.items(),
       (std::vector<std::string>{"METODI USATI NELLA VERIFICA:", "  N.1 =20   N.6 =1   ",
                                 "  Valutazione Complessiva= Difficile", " ", "ORA PUOI GIOCARE"}));
   EXPECT_FALSE(g.f.Applica.enabled());
-  EXPECT_FALSE(g.f.voce("mApplica").enabled());
+  EXPECT_FALSE(g.f.mApplica.enabled());
 }
 
 }  // namespace

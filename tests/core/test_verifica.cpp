@@ -99,8 +99,8 @@ TEST(Verifica, TechniquesAloneGiveTheFullReportAndOpenThePlay) {
     }
   }
   EXPECT_EQ(g.Vista(), ModoVista::Nessuno);
-  EXPECT_TRUE(g.f.voce("mSugge0").checked());
-  EXPECT_FALSE(g.f.voce("mSugge1").checked());
+  EXPECT_TRUE(g.f.mSugge0.checked());
+  EXPECT_FALSE(g.f.mSugge1.checked());
 
   // Flags and controls of play.
   EXPECT_TRUE(g.partita.InGioco);
@@ -116,10 +116,10 @@ TEST(Verifica, TechniquesAloneGiveTheFullReportAndOpenThePlay) {
   for (Control* c : std::initializer_list<Control*>{&g.f.ListCons, &g.f.Cons0, &g.f.Applica,
                                                     &g.f.Tenta0, &g.f.VaiTenta, &g.f.AppTenta})
     EXPECT_TRUE(c->visible()) << c->name();
-  for (const char* m :
-       {"mCanMoss", "mNuoVal", "mRicMan", "mSoluz", "mValuta", "mSugge0", "mSugge1"})
-    EXPECT_TRUE(g.f.voce(m).enabled()) << m;
-  EXPECT_FALSE(g.f.voce("mPerSuCom").enabled());
+  for (const MenuItem* m : {&g.f.mCanMoss, &g.f.mNuoVal, &g.f.mRicMan, &g.f.mSoluz, &g.f.mValuta,
+                            &g.f.mSugge0, &g.f.mSugge1})
+    EXPECT_TRUE(m->enabled()) << m->name();
+  EXPECT_FALSE(g.f.mPerSuCom.enabled());
   EXPECT_TRUE(g.f.Sugge0.enabled());
   EXPECT_TRUE(g.f.Sugge1.enabled());
 
@@ -167,7 +167,7 @@ TEST(Verifica, OneTrialSolvesTheRectangle) {
     EXPECT_EQ(g.f.APeri.lines()[r], Riga(g.verifica.SoluzioneTentativi, r));
     EXPECT_EQ(g.f.Peri.lines()[r], Riga(g.verifica.SoluzioneTentativi, r));
   }
-  EXPECT_TRUE(g.f.voce("mPerSuCom").enabled());
+  EXPECT_TRUE(g.f.mPerSuCom.enabled());
 
   // The record of the schema replaced the Flash; the grid is the schema again.
   EXPECT_EQ(g.registro.RigheUsate, 27);
@@ -218,7 +218,7 @@ TEST(Verifica, TheFirstDuplicateIsPaintedRedAndTheRunDoesNotStart) {
   EXPECT_FALSE(g.partita.InGioco);
   EXPECT_TRUE(g.f.Gioca.enabled());
   EXPECT_EQ(g.griglia.Riempite, 5);
-  EXPECT_FALSE(g.f.voce("mSoluz").enabled());
+  EXPECT_FALSE(g.f.mSoluz.enabled());
 }
 
 TEST(Verifica, GivensWithoutSolutionStopWithTheErrorReport) {
@@ -247,7 +247,7 @@ TEST(Verifica, GivensWithoutSolutionStopWithTheErrorReport) {
     EXPECT_EQ(g.f.SemaLab.caption(), "ERR");
     EXPECT_EQ(g.partita.NumErrori, 1);
     EXPECT_EQ(g.verifica.ValutazioneTesto, "??");
-    EXPECT_FALSE(g.f.voce("mSoluz").enabled());
+    EXPECT_FALSE(g.f.mSoluz.enabled());
     EXPECT_FALSE(g.ricerca.InRisoluzione);
     EXPECT_FALSE(g.verifica.InTentativo);
     EXPECT_TRUE(p.platform.messages().empty());
@@ -285,14 +285,14 @@ TEST(Verifica, ASecondVerificationListsItsOwnMovesAndRecordsTheMovesAsGivens) {
   Gioco& g = *p;
   Verifica(g, kFacile);
   const std::vector<std::string> prime = g.verifica.ElencoMosse;
-  g.f.voce("mNuoVal").onClick();
+  g.f.mNuoVal.onClick();
   EXPECT_EQ(g.verifica.ElencoMosse, prime);
   EXPECT_EQ(g.verifica.NumMosse, static_cast<int>(prime.size()));
 
   // A move of the player (the right 4 in Aa) is recorded with the givens.
   ImpostaValore(g, 0, '4', Origine::Blu);
   ++g.griglia.Riempite;
-  g.f.voce("mNuoVal").onClick();
+  g.f.mNuoVal.onClick();
   EXPECT_EQ(g.registro.RigheDati[0], "4 3 2 6  ");
   EXPECT_EQ(g.verifica.NumMosse, static_cast<int>(prime.size()) - 1);
   EXPECT_EQ(g.griglia.Orig[0], Origine::Blu);
@@ -313,7 +313,7 @@ TEST(Verifica, ShortReportAfterADeletionAndHeadingOfAReloadedGame) {
                                                     "- ho 49 consigli, per risolverlo,"}));
     EXPECT_EQ(g.verifica.NumMosse, mosse);
     EXPECT_TRUE(g.f.Cons1.enabled());
-    EXPECT_TRUE(g.f.voce("mValuta").enabled());
+    EXPECT_TRUE(g.f.mValuta.enabled());
   }
   {
     Partita p;
@@ -378,8 +378,8 @@ TEST(Verifica, ClicksLetThroughDuringARunStartNoSecondRun) {
     const auto prima = Lavagna(g);
     const int mosse = g.verifica.NumMosse;
     g.f.Gioca.onClick();
-    g.f.voce("mNuoVal").onClick();
-    g.f.voce("mValuta").onClick();
+    g.f.mNuoVal.onClick();
+    g.f.mValuta.onClick();
     EXPECT_EQ(Lavagna(g), prima);
     EXPECT_EQ(g.verifica.NumMosse, mosse);
   };

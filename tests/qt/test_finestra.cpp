@@ -135,8 +135,8 @@ void TestFinestra::changesOfTheCoreShowAfterSync() {
   cella.setBorder(true);
   f.Fatti.setCaption("12");
   f.ListCons.addItem("PRONTO PER I CONSIGLI");
-  f.voce("mSoluz").setEnabled(true);
-  f.voce("mFunzAva").setChecked(true);
+  f.mSoluz.setEnabled(true);
+  f.mFunzAva.setChecked(true);
   f.Semaf.setFillColor(orv::kRossoSemaforo);
   f.caption = "altro titolo";
 
@@ -281,12 +281,12 @@ void TestFinestra::keysReachTheWindowHandlersAsVirtualKeys() {
 
   // F12 is the shortcut of "Soluzione": the key handler hears it, the menu runs when enabled.
   int soluzione = 0;
-  f.voce("mSoluz").onClick = [&] { ++soluzione; };
+  f.mSoluz.onClick = [&] { ++soluzione; };
   down.clear();
   QTest::keyClick(&p.window(), Qt::Key_F12);
   QCOMPARE(down.size(), std::size_t{1});
   QCOMPARE(soluzione, 0);
-  f.voce("mSoluz").setEnabled(true);
+  f.mSoluz.setEnabled(true);
   QTest::keyClick(&p.window(), Qt::Key_F12);
   QCOMPARE(soluzione, 1);
 }
