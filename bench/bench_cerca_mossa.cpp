@@ -15,7 +15,6 @@
 
 #include "model/candidati.h"
 #include "model/celle.h"
-#include "model/tabelle.h"
 #include "techniques/catalogo.h"
 #include "techniques/tecniche.h"
 #include "toolkit/scripted_platform.h"

@@ -3,8 +3,8 @@
 #include "model/azzera.h"
 #include "model/candidati.h"
 #include "model/celle.h"
-#include "model/tabelle.h"
 #include "model/vista.h"
+#include "techniques/catalogo.h"
 #include "verification/verifica.h"
 
 namespace orv {

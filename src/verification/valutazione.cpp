@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "techniques/catalogo.h"
 #include "verification/verifica.h"
 
 namespace orv {
@@ -5,17 +8,13 @@ namespace orv {
 void Valutazione(Gioco& g, int mostra) {
   int contaUso = 0;
   std::string rigaUso = "  ";
-  g.verifica.ValutazioneTesto = " Facile";
-  // Rows are visited in ascending order and every test only raises the word, so the highest
-  // row used decides.
+  // The highest level among the rows used decides; any trial placement makes it Diabolico.
+  Livello livello = Livello::Facile;
   for (int i = 0; i < kRigheUsoMetodi; ++i) {
     const int conta = g.verifica.UsoMetodiConta[i];
     if (conta == 0) continue;
-    if (!g.creazione.InCreazione && i > 2) g.verifica.ValutazioneTesto = " Medio";
-    if (g.creazione.InCreazione && i > 3) g.verifica.ValutazioneTesto = " Medio";
-    if (i > 4) g.verifica.ValutazioneTesto = " Difficile";
-    if (i > 8) g.verifica.ValutazioneTesto = " Diabolico";
-    if (g.verifica.Tentativi > 0) g.verifica.ValutazioneTesto = " Diabolico";
+    livello = std::max(livello, LivelloDellaRiga(i, g.creazione.InCreazione));
+    if (g.verifica.Tentativi > 0) livello = Livello::Diabolico;
     if (mostra == 1) {
       rigaUso += g.tabelle.UsoMetodiEtichetta[i] + "=" + std::to_string(conta) + "   ";
       if (++contaUso == 3) {
@@ -26,6 +25,7 @@ void Valutazione(Gioco& g, int mostra) {
     }
   }
   if (contaUso > 0) g.f.ListCons.addItem(rigaUso);
+  g.verifica.ValutazioneTesto = TestoLivello(livello);
 }
 
 void mValuta_Click(Gioco& g) {

@@ -9,6 +9,7 @@
 #include "model/celle.h"
 #include "model/registro.h"
 #include "model/vista.h"
+#include "techniques/catalogo.h"
 #include "techniques/tecniche.h"
 
 namespace orv {
@@ -16,27 +17,6 @@ namespace orv {
 namespace {
 
 constexpr double kSecondiGiorno = 86400.0;
-
-// How the replay lists and counts each method code: abbreviation of the moves list and row of
-// UsoMetodi (-1: not counted).
-struct VoceCodice {
-  std::string_view codice;
-  std::string_view sigla;
-  int riga;
-};
-
-constexpr VoceCodice kCodici[] = {
-    {"ZOB", "XX", 0},  {"ZOC", "XX", 0},  {"USO", "US", 1},  {"CFC", "1n", 2},  {"Xx1", "1h", 3},
-    {"CPN", "2n", 4},  {"Xx2a", "2h", 5}, {"Xx2b", "2h", 5}, {"PRQ", "PR", 6},  {"PRC", "PR", 7},
-    {"SCI3", "3S", 8}, {"SCI4", "4S", 9}, {"TRN", "3n", 10}, {"HTR", "3h", 11}, {"XWN", "XW", 12},
-    {"SWF", "SW", 13}, {"QUA", "4n", 14}, {"HQU", "4h", 15}, {"ZZZ", "TT", 16},
-};
-
-VoceCodice CercaCodice(std::string_view codice) {
-  for (const VoceCodice& v : kCodici)
-    if (v.codice == codice) return v;
-  return {codice, "??", -1};
-}
 
 std::string SuffissoZona(const std::optional<int>& z) {
   if (!z) return " ";
@@ -123,7 +103,8 @@ bool TrovaDoppione(Gioco& g) {
 enum class Passo { Trovato, TentativoFallito, Niente };
 
 // One iteration of pass 1: the techniques in their fixed order, the first that finds something
-// ends it.
+// ends it. Its first two places, the last free cell and single candidate (key "02") and the
+// hidden single (key "04"), wait for the first computation of the candidates.
 Passo Iterazione(Gioco& g) {
   auto fallito = [&g] { return !g.verifica.NessunErrore && g.verifica.InTentativo; };
   g.ricerca.Trovata = false;
@@ -149,28 +130,13 @@ Passo Iterazione(Gioco& g) {
     return Passo::Trovato;
   }
 
-  // Each step: the technique, whether a failed trial is looked for after it.
-  struct Tecnica {
-    void (*esegui)(Gioco&);
-    bool controllo;
-  };
-  static constexpr Tecnica kTecniche[] = {
-      {[](Gioco& x) { CandidatiCaselle(x, 2); }, false},
-      {[](Gioco& x) { Nascosti(x, 2); }, true},
-      {[](Gioco& x) { QuadroImprigiona(x); }, false},
-      {[](Gioco& x) { RigaColImprigiona(x); }, false},
-      {[](Gioco& x) { CandidatiCaselle(x, 3); }, false},
-      {[](Gioco& x) { TerneQuaterne(x, 4); }, false},
-      {[](Gioco& x) { XWing(x); }, false},
-      {[](Gioco& x) { Swordfish(x); }, false},
-      {[](Gioco& x) { TerneQuaterne(x, 3); }, false},
-      {[](Gioco& x) { Nascosti(x, 3); }, true},
-  };
-  for (const Tecnica& t : kTecniche) {
-    t.esegui(g);
+  // The rest of the pass in the catalogue's order.
+  for (const Metodo* m : PrimoPasso()) {
+    if (m->passo <= 2) continue;
+    m->ricerca(g);
     // The techniques mark the cells they work on; nothing of that must stay.
     SfondiBianchi(g);
-    if (t.controllo && fallito()) return Passo::TentativoFallito;
+    if (m->controllaTentativo && fallito()) return Passo::TentativoFallito;
     if (g.ricerca.Trovata) return Passo::Trovato;
   }
   return Passo::Niente;
@@ -257,7 +223,7 @@ void Passata2(Gioco& g) {
       const VoceTentativo& v = g.verifica.ElencoTentativi[g.verifica.IndiceTentativo];
       tentativoGiocato = true;
       if (CellaValida(v.Casella) && !g.HaValore(v.Casella)) {
-        g.ricerca.Mossa.CodiceMetodo = "ZZZ";
+        g.ricerca.Mossa.CodiceMetodo = kCodiceTentativo.codice;
         g.ricerca.Mossa.ValoreMossa = std::string(1, v.Cifra);
         g.ricerca.Mossa.CasellaMossa = v.Casella;
         g.ricerca.Mossa.ZonaMossa.reset();
@@ -283,7 +249,7 @@ void Passata2(Gioco& g) {
       g.f.caN[cella].setFontSize(g.geometria.DimCandidati);
     }
 
-    const VoceCodice v = CercaCodice(g.ricerca.Mossa.CodiceMetodo);
+    const CodiceMetodo v = DatiDelCodice(g.ricerca.Mossa.CodiceMetodo);
     if (v.riga >= 0) ++g.verifica.UsoMetodiConta[v.riga];
     std::string voce(v.sigla);
     voce += SuffissoZona(g.ricerca.Mossa.ZonaMossa);

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "fixture.h"
-#include "model/tabelle.h"
 #include "mosse.h"
 #include "techniques/catalogo.h"
 #include "techniques/tecniche.h"
@@ -49,17 +48,17 @@ TEST(Catalogo, KeysEntriesAndCodes) {
   ASSERT_EQ(Catalogo().size(), 15u);
   for (std::size_t i = 0; i < Catalogo().size(); ++i) {
     const Metodo& m = Catalogo()[i];
-    EXPECT_EQ(m.voce, static_cast<int>(i) + 1);
     EXPECT_EQ(VoceMetodo(m).substr(0, 2), m.chiave);
     EXPECT_EQ(MetodoDellaChiave(m.chiave), &m);
     ASSERT_NE(m.ricerca, nullptr);
     // Each code counts for its own method; only the crossing shares "USO" with key 02.
-    for (std::string_view codice : m.codici) {
-      if (codice.empty()) continue;
+    for (const CodiceMetodo& c : m.codici) {
+      if (c.codice.empty()) continue;
       int atteso = std::stoi(std::string(m.chiave));
-      if (codice == "USO") atteso = 2;
-      if (codice == "CFC") atteso = 3;
-      EXPECT_EQ(NumeroDelCodice(codice), atteso) << codice;
+      if (c.codice == "USO") atteso = 2;
+      if (c.codice == "CFC") atteso = 3;
+      EXPECT_EQ(NumeroDelCodice(c.codice), atteso) << c.codice;
+      EXPECT_EQ(DatiDelCodice(c.codice).riga, atteso - 1) << c.codice;
     }
   }
   EXPECT_EQ(NomeMetodo(*MetodoDellaChiave("01")), "Colpo d'occhio");
@@ -67,6 +66,57 @@ TEST(Catalogo, KeysEntriesAndCodes) {
   EXPECT_EQ(NomeMetodo(*MetodoDellaChiave("16")), "Quaterna nascosta");
   for (const char* k : {"03", "17", "  ", "1", "ZZ"}) EXPECT_EQ(MetodoDellaChiave(k), nullptr);
   EXPECT_EQ(NumeroDelCodice("ZZZ"), 0);
+  EXPECT_EQ(NumeroDelCodice("XYZ"), 0);
+}
+
+// How the moves list abbreviates each code and which row of UsoMetodi counts it.
+TEST(Catalogo, AbbreviationsAndRowsOfTheCodes) {
+  struct Caso {
+    const char* codice;
+    const char* sigla;
+    int riga;
+  };
+  const Caso casi[] = {
+      {"ZOB", "XX", 0},  {"ZOC", "XX", 0},  {"USO", "US", 1},  {"CFC", "1n", 2},  {"Xx1", "1h", 3},
+      {"CPN", "2n", 4},  {"Xx2a", "2h", 5}, {"Xx2b", "2h", 5}, {"PRQ", "PR", 6},  {"PRC", "PR", 7},
+      {"SCI3", "3S", 8}, {"SCI4", "4S", 9}, {"TRN", "3n", 10}, {"HTR", "3h", 11}, {"XWN", "XW", 12},
+      {"SWF", "SW", 13}, {"QUA", "4n", 14}, {"HQU", "4h", 15}, {"ZZZ", "TT", 16}, {"ABC", "??", -1},
+      {"", "??", -1},
+  };
+  for (const Caso& k : casi) {
+    const CodiceMetodo c = DatiDelCodice(k.codice);
+    EXPECT_EQ(c.sigla, k.sigla) << k.codice;
+    EXPECT_EQ(c.riga, k.riga) << k.codice;
+  }
+}
+
+// The first pass of the verification: its fixed order, and the two places after which a failed
+// trial is looked for.
+TEST(Catalogo, FirstPassOrder) {
+  std::string chiavi, controlli;
+  for (const Metodo* m : PrimoPasso()) {
+    chiavi += std::string(m->chiave) + " ";
+    if (m->controllaTentativo) controlli += std::string(m->chiave) + " ";
+  }
+  EXPECT_EQ(chiavi, "02 04 05 06 07 08 09 10 13 14 11 12 ");
+  EXPECT_EQ(controlli, "06 12 ");
+}
+
+// The level each row of UsoMetodi gives the rating, in a normal run and during creation.
+TEST(Catalogo, LevelsOfTheRows) {
+  using enum Livello;
+  const Livello normale[kRigheUsoMetodi] = {
+      Facile,    Facile,    Facile,    Medio,     Medio,     Difficile, Difficile,
+      Difficile, Difficile, Diabolico, Diabolico, Diabolico, Diabolico, Diabolico,
+      Diabolico, Diabolico, Diabolico, Diabolico, Diabolico, Diabolico, Diabolico};
+  for (int i = 0; i < kRigheUsoMetodi; ++i) {
+    EXPECT_EQ(LivelloDellaRiga(i, false), normale[i]) << i;
+    EXPECT_EQ(LivelloDellaRiga(i, true), i == 3 ? Facile : normale[i]) << i;
+  }
+  EXPECT_EQ(TestoLivello(Facile), " Facile");
+  EXPECT_EQ(TestoLivello(Medio), " Medio");
+  EXPECT_EQ(TestoLivello(Difficile), " Difficile");
+  EXPECT_EQ(TestoLivello(Diabolico), " Diabolico");
 }
 
 TEST(CercaMossa, TheCrossingIsLeftOutWhenAllCandidatesShow) {

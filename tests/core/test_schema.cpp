@@ -2,7 +2,7 @@
 
 #include "fixture.h"
 #include "model/schema.h"
-#include "model/tabelle.h"
+#include "techniques/catalogo.h"
 
 namespace orv {
 namespace {
