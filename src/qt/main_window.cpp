@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -542,9 +544,36 @@ void MainWindow::repaintNow() {
   }
 }
 
+void MainWindow::notAvailable(const std::string& what) {
+  statusBar()->showMessage(
+      QString::fromStdString(what) + QStringLiteral(": non ancora disponibile"), 5000);
+}
+
+QString MainWindow::statusText() const {
+  return statusBar()->currentMessage();
+}
+
+namespace {
+
+// How the status line names a control: by what the player reads on it.
+std::string NameForPlayer(const Control& c) {
+  if (c.name() == "caN") return "Casella " + std::to_string(c.index());
+  std::string s = c.caption();
+  s.erase(std::remove(s.begin(), s.end(), '&'), s.end());
+  return s.empty() ? c.name() : s;
+}
+
+}  // namespace
+
 void MainWindow::click(const Lookup& control) {
   Control* c = control();
-  if (c == nullptr || !c->onClick) return;
+  if (c == nullptr) return;
+  if (!c->onClick) {
+    // A control that answers to presses and releases (the hold-down buttons) has its behaviour
+    // there.
+    if (!c->onMouseDown && !c->onMouseUp) notAvailable(NameForPlayer(*c));
+    return;
+  }
   // A copy: the handler may rewire the very control it belongs to.
   const Handler h = c->onClick;
   h();
@@ -589,6 +618,8 @@ void MainWindow::optionClicked(const Lookup& find, QWidget* w) {
   force(w);
   if (Control* c = find(); c != nullptr && c->onClick)
     static_cast<OptionButton*>(c)->setValue(true);
+  else if (c != nullptr)
+    notAvailable(NameForPlayer(*c));
   sync();
 }
 
@@ -599,6 +630,8 @@ void MainWindow::checkClicked(const Lookup& find, QWidget* w) {
     b->setChecked(!b->checked());
     const Handler h = c->onClick;
     h();
+  } else if (c != nullptr) {
+    notAvailable(NameForPlayer(*c));
   }
   sync();
 }
@@ -613,6 +646,8 @@ void MainWindow::comboChosen(const Lookup& find, QWidget* w, int index) {
     if (h && index >= 0 && index < static_cast<int>(combo->items().size())) {
       combo->setText(combo->items()[static_cast<std::size_t>(index)]);
       h();
+    } else if (!h) {
+      notAvailable(NameForPlayer(*c));
     }
   }
   sync();
@@ -632,7 +667,10 @@ void MainWindow::menuTriggered(std::size_t index) {
   MenuMirror& m = menus_[index];
   m.revision = kNever;
   const Handler h = m.item->onClick;
-  if (h && m.item->enabled()) h();
+  if (h && m.item->enabled())
+    h();
+  else if (m.item->enabled())
+    notAvailable(NameForPlayer(*m.item));
   sync();
 }
 
@@ -650,6 +688,8 @@ bool MainWindow::shortcut(const std::string& key) {
     if (m.enabled() && m.visible() && m.onClick) {
       const Handler h = m.onClick;
       h();
+    } else if (m.enabled() && m.visible()) {
+      notAvailable(NameForPlayer(m));
     }
     return true;
   }
@@ -684,6 +724,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (const KeyPressHandler press = g_.f.onKeyPress; press) {
     if (const int ascii = TypedCharacter(*ke); ascii >= 0) press(ascii);
   }
+  // Keys are the window's: without its handlers a key does nothing yet (modifiers alone never
+  // do anything, and the shortcut keys speak for themselves below).
+  const bool modifier = code == 16 || code == 17 || code == 18;
+  if (!g_.f.onKeyDown && !g_.f.onKeyPress && !g_.f.onKeyUp && code >= 0 && !modifier &&
+      code != tasti::F2 && code != tasti::F12)
+    notAvailable("Tasto");
   bool consumed = false;
   if (code == tasti::F2)
     consumed = shortcut("F2");

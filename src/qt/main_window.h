@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow {
   QAction* action(const std::string& menuName) const;
   // The area the controls are placed on (twips / 15 from its top-left corner).
   QWidget* surface() const { return surface_; }
+  // What the status line shows now: empty, or the note that an action is not built yet.
+  QString statusText() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +105,9 @@ class MainWindow : public QMainWindow {
   void menuTriggered(std::size_t index);
   void timerTick(std::size_t index);
   bool shortcut(const std::string& key);
+  // A click, key or menu item that reached no behaviour: the player is told so on the status
+  // line instead of seeing nothing happen.
+  void notAvailable(const std::string& what);
 
   Gioco& g_;
   QWidget* surface_ = nullptr;

@@ -5,7 +5,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QtTest>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -50,6 +52,7 @@ class TestFinestra : public QObject {
   void anOptionClickSelectsThroughTheGroup();
   void timersTickWhenEnabled();
   void fileFiltersBecomeQtNameFilters();
+  void whatIsNotBuiltYetSaysSo();
 };
 
 void TestFinestra::afterStartUpTheWidgetsShowTheReset() {
@@ -393,6 +396,41 @@ void TestFinestra::fileFiltersBecomeQtNameFilters() {
       {"Tutto", {QStringLiteral("Tutto")}},
   };
   for (const Caso& c : casi) QCOMPARE(orv::NameFilters(c.filter), c.expected);
+}
+
+void TestFinestra::whatIsNotBuiltYetSaysSo() {
+  Program p;
+  p.window().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+  const QString nota = QStringLiteral(": non ancora disponibile");
+  QCOMPARE(p.window().statusText(), QString());
+
+  // A behaviour that exists says nothing.
+  QTest::mouseClick(p.window().widget("Azzera"), Qt::LeftButton);
+  QCOMPARE(p.window().statusText(), QString());
+
+  struct Caso {
+    std::function<void()> evento;
+    QString atteso;
+  };
+  const std::vector<Caso> casi = {
+      {[&] { QTest::mouseClick(p.window().widget("Apri"), Qt::LeftButton); },
+       QStringLiteral("Apri") + nota},
+      {[&] { p.window().action("mCrea")->trigger(); },
+       QStringLiteral("Crea un Sudoku nuovo") + nota},
+      {[&] { p.window().action("mInfo")->trigger(); }, QStringLiteral("Informazioni") + nota},
+      {[&] { QTest::keyClick(p.window().surface(), Qt::Key_5); }, QStringLiteral("Tasto") + nota},
+  };
+  for (const Caso& k : casi) {
+    p.window().statusBar()->clearMessage();
+    k.evento();
+    QCOMPARE(p.window().statusText(), k.atteso);
+  }
+
+  // A disabled menu item says nothing: it cannot be chosen.
+  p.window().statusBar()->clearMessage();
+  p.window().action("mSoluz")->trigger();
+  QCOMPARE(p.window().statusText(), QString());
 }
 
 QTEST_MAIN(TestFinestra)
