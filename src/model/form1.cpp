@@ -244,7 +244,7 @@ Form1::Form1()
     m->setEnabled(false);
   // The quick help only shows text: its items do nothing.
   for (MenuItem* m : menu)
-    if (m->parent() == "n0") m->onClick = [] {};
+    if (m->parent() == n0.name()) m->onClick = [] {};
 }
 
 std::vector<Control*> Form1::controlli() {

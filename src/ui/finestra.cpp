@@ -72,14 +72,4 @@ bool ScriviSchema(Gioco& g, const std::string& schema) {
   return true;
 }
 
-void CollegaEventi(Gioco& g) {
-  Form1& f = g.f;
-  f.Azzera.onClick = [&g] { Azzera(g); };
-  f.mAzzer.onClick = [&g] { Azzera(g); };
-  f.mRicMan.onClick = [&g] { mRicMan_Click(g); };
-  // The correction check boxes are read when the correction ends; a click does nothing.
-  f.cM[0].onClick = [] {};
-  CollegaVerifica(g);
-}
-
 }  // namespace orv

@@ -13,7 +13,7 @@ namespace orv {
 // Start-up of the main window: tables, cell labels, value chooser, reset, help file.
 void Form_Load(Gioco& g);
 
-// Wires the handlers of the controls this program has so far.
+// Wires the events of the controls to the procedures of the subsystems (ui/collega.cpp).
 void CollegaEventi(Gioco& g);
 
 // Why a line is no schema (81 characters, digits 1..9 and '.' or '0' for an empty cell); empty

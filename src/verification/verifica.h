@@ -42,7 +42,4 @@ void Valutazione(Gioco& g, int mostra);
 // Menu "Valutazione Difficoltà".
 void mValuta_Click(Gioco& g);
 
-// Wires "Gioca", "Verifica Solvibilità" and "Valutazione Difficoltà".
-void CollegaVerifica(Gioco& g);
-
 }  // namespace orv

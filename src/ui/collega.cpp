@@ -1,3 +1,4 @@
+#include "ui/finestra.h"
 #include "verification/verifica.h"
 
 namespace orv {
@@ -15,8 +16,13 @@ Handler SeLibero(Gioco& g, void (*comando)(Gioco&)) {
 
 }  // namespace
 
-void CollegaVerifica(Gioco& g) {
+void CollegaEventi(Gioco& g) {
   Form1& f = g.f;
+  f.Azzera.onClick = [&g] { Azzera(g); };
+  f.mAzzer.onClick = [&g] { Azzera(g); };
+  f.mRicMan.onClick = [&g] { mRicMan_Click(g); };
+  // The correction check boxes are read when the correction ends; a click does nothing.
+  f.cM[0].onClick = [] {};
   f.Gioca.onClick = SeLibero(g, [](Gioco& x) { Gioca_Click(x); });
   f.mNuoVal.onClick = SeLibero(g, VerificaSolvibilita);
   f.mValuta.onClick = SeLibero(g, mValuta_Click);
