@@ -103,6 +103,9 @@ MainWindow::MainWindow(Gioco& g, QWidget* parent) : QMainWindow(parent), g_(g) {
   // takes them for itself.
   surface_->setFocusPolicy(Qt::StrongFocus);
   setCentralWidget(surface_);
+  // The status line is there from the start, so that the window keeps its size when it first
+  // has something to say.
+  statusBar()->setSizeGripEnabled(false);
 
   // Bottom to top: the grid lines over nothing, every single control above them; the cells and
   // headings (array members) are slid under the lines as they are made.
