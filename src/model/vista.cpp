@@ -22,6 +22,10 @@ void MostraCandidati(Gioco& g) {
   if (!(g.partita.Livello == LivelloConsiglio::Dove || v == ModoVista::Tutti ||
         v == ModoVista::SuDoppiette || v == ModoVista::SuTutti))
     return;
+  ScriviCandidati(g);
+}
+
+void ScriviCandidati(Gioco& g) {
   const Font carattere = CarattereCandidati(g);
   std::string buf;
   for (int i = 0; i < kCelle; ++i) {

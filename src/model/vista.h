@@ -12,6 +12,9 @@ namespace orv {
 // The candidates of every empty cell, when the hint level or the view mode shows them.
 void MostraCandidati(Gioco& g);
 
+// The candidates of every empty cell written in its label, whatever the view.
+void ScriviCandidati(Gioco& g);
+
 // Every cell white and without border; the cursor colour white.
 void PulisciCaselle(Gioco& g);
 

@@ -31,15 +31,9 @@ void Form_Load(Gioco& g) {
 void mRicMan_Click(Gioco& g) {
   RicalcoloCandidati(g);
   g.f.Sugge1.setValue(true);
-  const Font carattere = CarattereCandidati(g);
-  std::string buf;
-  for (int i = 0; i < kCelle; ++i) {
-    if (g.HaValore(i)) continue;
-    Label& l = g.f.caN[i];
-    l.setCaption(TestoCandidati(g.griglia.Can.ridotto(i), buf));
-    l.setFont(carattere);
-    l.setForeColor(kRosso);
-  }
+  ScriviCandidati(g);
+  for (int i = 0; i < kCelle; ++i)
+    if (!g.HaValore(i)) g.f.caN[i].setForeColor(kRosso);
   g.f.ListCons.clear();
   g.f.ListCons.addItem("I CANDIDATI SONO RICALCOLATI");
   for (Button* b : {&g.f.Cons1, &g.f.Cons2, &g.f.Cons3}) b->setEnabled(true);
