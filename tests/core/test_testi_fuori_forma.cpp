@@ -166,6 +166,20 @@ const std::vector<Caso>& Casi() {
        std::nullopt,
        {},
        std::nullopt},
+      {"nudi: la casella che ha perso il carattere estraneo della coppia non e' un bersaglio",
+       // Cells 0 and 1 form the pair "1x", and no other cell of row 0 or box 18 lists a 1.
+       // Cell 2 read " 2x " once and was then rewritten by its digits, as a hidden pair does:
+       // it lists no x any more, and a move on it would remove nothing.
+       [](Gioco& g) {
+         test::SoloIn(g, 0, '1', {0, 1});
+         test::SoloIn(g, 18, '1', {0, 1});
+         test::ImpostaTesti(g, {{0, " 1x "}, {1, " 1x "}, {2, " 2x "}});
+         g.griglia.Can.setDaMaschera(2, 1u << 2);
+       },
+       [](Gioco& g) { CandidatiCaselle(g, 2); },
+       std::nullopt,
+       {},
+       std::nullopt},
 
       // Locked candidates count every digit of a text, so a digit listed twice in one cell
       // counts as two places in the same row, column and box.
@@ -242,6 +256,9 @@ TEST(TestiFuoriForma, OgniFamigliaLeggeITestiComeSonoScritti) {
     EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
     EXPECT_EQ(g.griglia.Can, can);
 
+    // Apply mode on the board as prepared: comparing the texts above wrote them all out.
+    test::TavolaLibera(g);
+    k.prepara(g);
     test::InApplicazione(g);
     g.verifica.InTentativo = true;
     k.metodo(g);
