@@ -407,8 +407,8 @@ TEST(TestiFuoriForma, OgniMetodoCorreSuPosizioniVereSenzaMosseVuote) {
   std::vector<std::string> schemi;
   for (const char* nome : {"qqwing400.txt", "top95.txt"}) {
     const std::vector<std::string> tutti = test::verifica::Collezione(nome);
-    ASSERT_GE(tutti.size(), 4u) << nome;
-    schemi.insert(schemi.end(), tutti.begin(), tutti.begin() + 4);
+    ASSERT_GE(tutti.size(), 12u) << nome;
+    schemi.insert(schemi.end(), tutti.begin(), tutti.begin() + 12);
   }
   for (const auto& [nome, forma] : kForme) {
     for (const std::string& schema : schemi) {
