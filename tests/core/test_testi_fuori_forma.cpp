@@ -2,8 +2,8 @@
 // twice, digits out of order, a blank or another character among the digits. The techniques read
 // such texts on their text paths. Where the result means something, each family's move is checked
 // field by field; for every odd form, on real positions, every method must at least run without
-// reading out of range, and a move it applies must change the grid, or the verification run would
-// find it again for ever.
+// reading out of range (the sanitizer build tells), and a move it applies must change the grid,
+// or the verification run would find it again for ever.
 #include <gtest/gtest.h>
 
 #include <functional>
