@@ -84,7 +84,8 @@ struct LetturaRecord {
 // The parts of the game model. Each is plain data, grouped by the subsystem that owns it. The
 // reset "Azzera Tutto" gives the per-game parts back fresh by assigning a new one, so a field
 // added to them later is reset too; the parts that outlive a game (the method tables, the grid
-// geometry, the creation in progress, the file names, the caches) are left alone by it.
+// geometry, the creation in progress, the file names, the caches, the techniques' options) are
+// left alone by it.
 
 // The grid: the value, origin and candidate text of each cell.
 struct Griglia {
@@ -223,6 +224,14 @@ struct Cache {
   std::array<ZoneSenzaEsito, kRicercheZona> SenzaEsito{};
 };
 
+// How the techniques read the candidates. Where every text is in the program's form they read
+// the masks kept beside the texts, and the texts themselves otherwise; SoloTesti makes them read
+// the texts always, so that a test can play the same games both ways and compare what they
+// find. It outlives the reset, since a test that sets it means it for every game it plays.
+struct OpzioniTecniche {
+  bool SoloTesti = false;
+};
+
 struct Gioco {
   explicit Gioco(Platform& platform) : platform(platform) {}
   Gioco(const Gioco&) = delete;
@@ -244,6 +253,7 @@ struct Gioco {
   Geometria geometria;
   Tabelle tabelle;
   Cache cache;
+  OpzioniTecniche tecniche;
 
   // Set while a verification, a search, a trial step or a creation runs: handlers that start
   // such work check it, so that events let through by the long procedure cannot start another.

@@ -142,7 +142,9 @@ class TestiCandidati {
   // Whether d ('1'..'9') appears in the text of c; any other character is looked up in the text.
   bool ha(int c, char d) const {
     if (d >= '1' && d <= '9') return maschera_[c] >> (d - '0') & 1;
-    return HaCandidato(t_[c], d);
+    // As the text reads now: until it is written out, a text rewritten by its digits still holds
+    // the old one, with whatever character that had.
+    return HaCandidato((*this)[c], d);
   }
 
  private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "fixture.h"
@@ -32,29 +33,32 @@ struct Caso {
 void ControllaRicerca(void (*metodo)(Gioco&), const char* codice, char d,
                       const std::vector<Caso>& casi) {
   for (const Caso& k : casi) {
-    SCOPED_TRACE(k.nome);
-    test::Partita p;
-    Gioco& g = *p;
-    SoloDoveServe(g, d, k.celle);
-    const auto can = g.griglia.Can;
-    g.ricerca.Mossa = MossaSentinella();
-    test::InRicerca(g);
-    metodo(g);
-    EXPECT_EQ(g.ricerca.Trovata, k.trovata);
-    MossaTrovata atteso = MossaSentinella();
-    if (k.trovata) {
-      atteso.CodiceMetodo = codice;
-      atteso.CasellaMossa = k.casella;
-      atteso.ValoreMossa = can[0];  // every cell but the pattern's lacks d already
-      TogliCandidato(atteso.ValoreMossa, d);
-      atteso.ZonaMossa = k.linea;
-      atteso.SecondaZona = k.quadro;
-      atteso.DaTogliere = std::string(1, d);
-      atteso.Gruppo = "";
-      atteso.CaselleGruppo = k.caselleGruppo;
+    for (bool soloTesti : {false, true}) {
+      SCOPED_TRACE(std::string(k.nome) + (soloTesti ? ", dai testi" : ", dalle maschere"));
+      test::Partita p;
+      Gioco& g = *p;
+      g.tecniche.SoloTesti = soloTesti;
+      SoloDoveServe(g, d, k.celle);
+      const auto can = g.griglia.Can;
+      g.ricerca.Mossa = MossaSentinella();
+      test::InRicerca(g);
+      metodo(g);
+      EXPECT_EQ(g.ricerca.Trovata, k.trovata);
+      MossaTrovata atteso = MossaSentinella();
+      if (k.trovata) {
+        atteso.CodiceMetodo = codice;
+        atteso.CasellaMossa = k.casella;
+        atteso.ValoreMossa = can[0];  // every cell but the pattern's lacks d already
+        TogliCandidato(atteso.ValoreMossa, d);
+        atteso.ZonaMossa = k.linea;
+        atteso.SecondaZona = k.quadro;
+        atteso.DaTogliere = std::string(1, d);
+        atteso.Gruppo = "";
+        atteso.CaselleGruppo = k.caselleGruppo;
+      }
+      EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
+      EXPECT_EQ(g.griglia.Can, can);
     }
-    EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
-    EXPECT_EQ(g.griglia.Can, can);
   }
 }
 
@@ -111,28 +115,32 @@ TEST(Imprigiona, ApplyRemovesOneCandidatePerCall) {
   };
   for (const CasoApplica& k : casi) {
     for (bool inRisoluzione : {true, false}) {
-      SCOPED_TRACE(std::string(k.nome) + (inRisoluzione ? " in risoluzione" : ""));
-      test::Partita p;
-      Gioco& g = *p;
-      SoloDoveServe(g, k.d, k.celle);
-      g.ricerca.Mossa = MossaSentinella();
-      g.verifica.NumConsigli = 3;
-      auto atteso = g.griglia.Can;
-      for (std::size_t i = 0; i < k.bersagli.size(); ++i) {
-        const int c = k.bersagli[i];
+      for (bool soloTesti : {false, true}) {
+        SCOPED_TRACE(std::string(k.nome) + (inRisoluzione ? " in risoluzione" : "") +
+                     (soloTesti ? ", dai testi" : ", dalle maschere"));
+        test::Partita p;
+        Gioco& g = *p;
+        g.tecniche.SoloTesti = soloTesti;
+        SoloDoveServe(g, k.d, k.celle);
+        g.ricerca.Mossa = MossaSentinella();
+        g.verifica.NumConsigli = 3;
+        auto atteso = g.griglia.Can;
+        for (std::size_t i = 0; i < k.bersagli.size(); ++i) {
+          const int c = k.bersagli[i];
+          test::InApplicazione(g, inRisoluzione);
+          k.metodo(g);
+          EXPECT_TRUE(g.ricerca.Trovata);
+          atteso.togli(c, k.d);
+          EXPECT_EQ(g.griglia.Can, atteso);
+          EXPECT_EQ(g.verifica.NumConsigli, 3 + (inRisoluzione ? static_cast<int>(i) + 1 : 0));
+          EXPECT_EQ(g.f.caN[c].backColor(), inRisoluzione ? kAzzurroTolto : kBianco);
+        }
         test::InApplicazione(g, inRisoluzione);
         k.metodo(g);
-        EXPECT_TRUE(g.ricerca.Trovata);
-        atteso.togli(c, k.d);
+        EXPECT_FALSE(g.ricerca.Trovata);
         EXPECT_EQ(g.griglia.Can, atteso);
-        EXPECT_EQ(g.verifica.NumConsigli, 3 + (inRisoluzione ? static_cast<int>(i) + 1 : 0));
-        EXPECT_EQ(g.f.caN[c].backColor(), inRisoluzione ? kAzzurroTolto : kBianco);
+        EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
       }
-      test::InApplicazione(g, inRisoluzione);
-      k.metodo(g);
-      EXPECT_FALSE(g.ricerca.Trovata);
-      EXPECT_EQ(g.griglia.Can, atteso);
-      EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
     }
   }
 }

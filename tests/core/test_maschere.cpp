@@ -44,6 +44,13 @@ TEST(Maschere, TextFormsAndTheirMasks) {
   EXPECT_TRUE(t.tuttiCanonici());
   EXPECT_TRUE(t.ha(40, '3'));
   EXPECT_FALSE(t.ha(40, '2'));
+  // A text rewritten by its digits has lost the odd character, before it is read and after.
+  t.set(40, " 1a3 ");
+  t.setDaMaschera(40, 0x0A);
+  EXPECT_FALSE(t.ha(40, 'a'));
+  EXPECT_TRUE(t.ha(40, ' '));
+  EXPECT_EQ(t[40], " 13 ");
+  EXPECT_FALSE(t.ha(40, 'a'));
 }
 
 // Random changes, then every mask compared with one made from scratch.

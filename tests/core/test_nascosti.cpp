@@ -166,22 +166,26 @@ MossaTrovata Atteso(const Attesa& a) {
 TEST(Nascosti, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    test::Partita p;
-    Gioco& g = *p;
-    Prepara(g, k);
-    const auto can = g.griglia.Can;
-    const auto sfondi = test::Sfondi(g);
-    g.ricerca.Mossa = test::MossaSentinella();
-    test::InRicerca(g);
-    Nascosti(g, k.n);
-    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
-    const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
-    EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
-                                       << test::TestoMossa(atteso);
-    EXPECT_EQ(g.griglia.Can, can);
-    EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.verifica.NumConsigli, 0);
-    EXPECT_EQ(g.griglia.Riempite, 0);
+    for (bool soloTesti : {false, true}) {
+      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
+      test::Partita p;
+      Gioco& g = *p;
+      g.tecniche.SoloTesti = soloTesti;
+      Prepara(g, k);
+      const auto can = g.griglia.Can;
+      const auto sfondi = test::Sfondi(g);
+      g.ricerca.Mossa = test::MossaSentinella();
+      test::InRicerca(g);
+      Nascosti(g, k.n);
+      EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
+      const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
+      EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
+                                         << test::TestoMossa(atteso);
+      EXPECT_EQ(g.griglia.Can, can);
+      EXPECT_EQ(test::Sfondi(g), sfondi);
+      EXPECT_EQ(g.verifica.NumConsigli, 0);
+      EXPECT_EQ(g.griglia.Riempite, 0);
+    }
   }
 }
 
@@ -189,21 +193,25 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
   for (const Caso& k : Casi()) {
     if (k.piazza) continue;
     SCOPED_TRACE(k.nome);
-    test::Partita p;
-    Gioco& g = *p;
-    Prepara(g, k);
-    auto atteso = g.griglia.Can;
-    auto sfondi = test::Sfondi(g);
-    for (const Riduzione& r : k.riduzioni) {
-      atteso.set(r.c, r.can);
-      sfondi[r.c] = kVerdeNascosto;
+    for (bool soloTesti : {false, true}) {
+      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
+      test::Partita p;
+      Gioco& g = *p;
+      g.tecniche.SoloTesti = soloTesti;
+      Prepara(g, k);
+      auto atteso = g.griglia.Can;
+      auto sfondi = test::Sfondi(g);
+      for (const Riduzione& r : k.riduzioni) {
+        atteso.set(r.c, r.can);
+        sfondi[r.c] = kVerdeNascosto;
+      }
+      test::InApplicazione(g);
+      Nascosti(g, k.n);
+      EXPECT_EQ(g.ricerca.Trovata, !k.riduzioni.empty());
+      EXPECT_EQ(g.griglia.Can, atteso);
+      EXPECT_EQ(test::Sfondi(g), sfondi);
+      EXPECT_EQ(g.verifica.NumConsigli, static_cast<int>(k.riduzioni.size()));
     }
-    test::InApplicazione(g);
-    Nascosti(g, k.n);
-    EXPECT_EQ(g.ricerca.Trovata, !k.riduzioni.empty());
-    EXPECT_EQ(g.griglia.Can, atteso);
-    EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.verifica.NumConsigli, static_cast<int>(k.riduzioni.size()));
   }
 }
 

@@ -180,57 +180,65 @@ MossaTrovata Atteso(const Attesa& a) {
 TEST(SottoinsiemiNudi, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    test::Partita p;
-    Gioco& g = *p;
-    Prepara(g, k);
-    const auto can = g.griglia.Can;
-    const auto sfondi = test::Sfondi(g);
-    g.ricerca.Mossa = test::MossaSentinella();
-    test::InRicerca(g);
-    k.metodo(g, k.n);
-    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
-    const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
-    EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
-                                       << test::TestoMossa(atteso);
-    EXPECT_EQ(g.griglia.Can, can);
-    EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.verifica.NumConsigli, 0);
+    for (bool soloTesti : {false, true}) {
+      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
+      test::Partita p;
+      Gioco& g = *p;
+      g.tecniche.SoloTesti = soloTesti;
+      Prepara(g, k);
+      const auto can = g.griglia.Can;
+      const auto sfondi = test::Sfondi(g);
+      g.ricerca.Mossa = test::MossaSentinella();
+      test::InRicerca(g);
+      k.metodo(g, k.n);
+      EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
+      const MossaTrovata atteso = k.attesa ? Atteso(*k.attesa) : test::MossaSentinella();
+      EXPECT_EQ(g.ricerca.Mossa, atteso) << test::TestoMossa(g.ricerca.Mossa) << "\n"
+                                         << test::TestoMossa(atteso);
+      EXPECT_EQ(g.griglia.Can, can);
+      EXPECT_EQ(test::Sfondi(g), sfondi);
+      EXPECT_EQ(g.verifica.NumConsigli, 0);
+    }
   }
 }
 
 TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    test::Partita p;
-    Gioco& g = *p;
-    Prepara(g, k);
-    auto atteso = g.griglia.Can;
-    auto sfondi = test::Sfondi(g);
-    test::InApplicazione(g);
-    k.metodo(g, k.n);
-    EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
-    if (!k.attesa) {
-      EXPECT_EQ(g.griglia.Can, atteso);
-      EXPECT_EQ(g.verifica.NumConsigli, 0);
-      continue;
-    }
-    const Attesa& a = *k.attesa;
-    const bool qua = std::string(a.codice) == "QUA";
-    atteso.togli(a.casella, a.daTogliere[0]);
-    if (!qua) sfondi[a.casella] = kAzzurroTolto;
-    EXPECT_EQ(g.griglia.Can, atteso);
-    EXPECT_EQ(test::Sfondi(g), sfondi);
-    EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : 1);
-    // The next calls take the group's other digits from the same cell, one each, until the
-    // cell shows what the search described.
-    const int resto = static_cast<int>(std::string(a.daTogliere).size()) - 1;
-    for (int i = 0; i < resto; ++i) {
+    for (bool soloTesti : {false, true}) {
+      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
+      test::Partita p;
+      Gioco& g = *p;
+      g.tecniche.SoloTesti = soloTesti;
+      Prepara(g, k);
+      auto atteso = g.griglia.Can;
+      auto sfondi = test::Sfondi(g);
       test::InApplicazione(g);
       k.metodo(g, k.n);
-      EXPECT_TRUE(g.ricerca.Trovata);
+      EXPECT_EQ(g.ricerca.Trovata, k.attesa.has_value());
+      if (!k.attesa) {
+        EXPECT_EQ(g.griglia.Can, atteso);
+        EXPECT_EQ(g.verifica.NumConsigli, 0);
+        continue;
+      }
+      const Attesa& a = *k.attesa;
+      const bool qua = std::string(a.codice) == "QUA";
+      atteso.togli(a.casella, a.daTogliere[0]);
+      if (!qua) sfondi[a.casella] = kAzzurroTolto;
+      EXPECT_EQ(g.griglia.Can, atteso);
+      EXPECT_EQ(test::Sfondi(g), sfondi);
+      EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : 1);
+      // The next calls take the group's other digits from the same cell, one each, until the
+      // cell shows what the search described.
+      const int resto = static_cast<int>(std::string(a.daTogliere).size()) - 1;
+      for (int i = 0; i < resto; ++i) {
+        test::InApplicazione(g);
+        k.metodo(g, k.n);
+        EXPECT_TRUE(g.ricerca.Trovata);
+      }
+      EXPECT_EQ(g.griglia.Can[a.casella], a.valore);
+      EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : resto + 1);
     }
-    EXPECT_EQ(g.griglia.Can[a.casella], a.valore);
-    EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : resto + 1);
   }
 }
 
