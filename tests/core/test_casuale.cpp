@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/casuale.h"
+#include "cli/cli.h"
 #include "cli/sessione.h"
 #include "model/celle.h"
 #include "risolutore.h"
@@ -278,6 +279,45 @@ TEST(SessioneCasuale, SchemasAreValidPuzzlesThatCoverEveryOutcomeOfTheVerificati
       esiti.insert("errore");
   }
   EXPECT_EQ(esiti, (std::set<std::string>{"fallita", "metodi", "tentativi"}));
+}
+
+int Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), "orvento-cli");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  return MainCli(static_cast<int>(argv.size()), argv.data());
+}
+
+// The options of the random session: a number of events, no session file beside it, and
+// `--salva` only with it.
+TEST(SessioneCasuale, CommandLineTakesOnlyWellFormedOptions) {
+  struct Riga {
+    std::vector<std::string> args;
+    int stato;
+  };
+  const std::vector<Riga> righe = {
+      {{"sessione", "--casuale", "40", "--seme", "3"}, 0},
+      {{"sessione", "--seme", "3", "--casuale", "40"}, 0},
+      {{"sessione", "--casuale", "0"}, 2},
+      {{"sessione", "--casuale", "-5"}, 2},
+      {{"sessione", "--casuale", "molti"}, 2},
+      {{"sessione", "--casuale"}, 2},
+      {{"sessione", "--casuale", "40", "sessione.ses"}, 2},
+      {{"sessione", "--salva", "x.ses", "sessione.ses"}, 2},
+      {{"sessione", "--casuale", "40", "--salva"}, 2},
+  };
+  for (const Riga& r : righe) {
+    SCOPED_TRACE(testing::PrintToString(r.args));
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int stato = Cli(r.args);
+    const std::string out = testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(stato, r.stato);
+    if (stato == 0) {
+      EXPECT_TRUE(out.starts_with("# sessione casuale, seme 3: 40 eventi,")) << out;
+    }
+  }
 }
 
 }  // namespace
