@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "cli/sessione_driver.h"
 #include "model/gioco.h"
 #include "toolkit/scripted_platform.h"
 #include "ui/finestra.h"
@@ -80,12 +81,9 @@ std::vector<std::string> Parole(const std::string& riga, std::size_t n) {
   return v;
 }
 
-struct Tasto {
-  int codice = 0;
-  int ascii = -1;  // -1: the key produces no character
-};
+}  // namespace
 
-bool DecodificaTasto(const std::string& t, bool maiuscolo, Tasto& k) {
+bool Sessione::DecodificaTasto(const std::string& t, bool maiuscolo, Tasto& k) {
   struct Nome {
     const char* nome;
     int codice;
@@ -121,398 +119,384 @@ bool DecodificaTasto(const std::string& t, bool maiuscolo, Tasto& k) {
   return true;
 }
 
-// The driver's names for the controls, built once: every single control and menu item by its
-// name, and each control array by its name, whose members are looked up when asked for since
-// they are loaded and unloaded as the game goes.
-class NomiControlli {
- public:
-  explicit NomiControlli(Form1& f) {
-    for (Control* c : f.controlli())
-      if (c->index() < 0) singoli_.emplace(c->name(), c);
-    f.perOgniArray([this](auto& a) {
-      array_.emplace(a.name(), [&a](int i) -> Control* {
-        return i >= 0 && i < a.upperBound() && a.loaded(i) ? &a[i] : nullptr;
-      });
-    });
-  }
+NomiControlli::NomiControlli(Form1& f) {
+  for (Control* c : f.controlli())
+    if (c->index() < 0) singoli_.emplace(c->name(), c);
+  f.perOgniArray([this](auto& a) {
+    array_.emplace(a.name(), Array{[&a](int i) -> Control* {
+                                     return i >= 0 && i < a.upperBound() && a.loaded(i) ? &a[i]
+                                                                                        : nullptr;
+                                   },
+                                   [&a] { return a.upperBound(); }});
+  });
+}
 
-  // "Gioca", "mRicMan", "caN(3)"; nullptr when there is no such control.
-  Control* trova(const std::string& nome) const {
-    const std::size_t p = nome.find('(');
-    if (p == std::string::npos) {
-      auto it = singoli_.find(nome);
-      return it == singoli_.end() ? nullptr : it->second;
-    }
-    auto it = array_.find(nome.substr(0, p));
-    if (it == array_.end() || nome.size() < p + 3 || nome.back() != ')') return nullptr;
-    int i = 0;
-    for (std::size_t k = p + 1; k + 1 < nome.size(); ++k) {
-      if (!std::isdigit(static_cast<unsigned char>(nome[k])) || i > 1000) return nullptr;
-      i = i * 10 + (nome[k] - '0');
-    }
-    return it->second(i);
+Control* NomiControlli::trova(const std::string& nome) const {
+  const std::size_t p = nome.find('(');
+  if (p == std::string::npos) {
+    auto it = singoli_.find(nome);
+    return it == singoli_.end() ? nullptr : it->second;
   }
+  auto it = array_.find(nome.substr(0, p));
+  if (it == array_.end() || nome.size() < p + 3 || nome.back() != ')') return nullptr;
+  int i = 0;
+  for (std::size_t k = p + 1; k + 1 < nome.size(); ++k) {
+    if (!std::isdigit(static_cast<unsigned char>(nome[k])) || i > 1000) return nullptr;
+    i = i * 10 + (nome[k] - '0');
+  }
+  return it->second.membro(i);
+}
 
- private:
-  std::map<std::string, Control*> singoli_;
-  std::map<std::string, std::function<Control*(int)>> array_;
-};
+void NomiControlli::perOgni(const std::function<void(Control&)>& f) const {
+  for (const auto& [nome, c] : singoli_) f(*c);
+  for (const auto& [nome, a] : array_)
+    for (int i = 0, n = a.limite(); i < n; ++i)
+      if (Control* c = a.membro(i)) f(*c);
+}
 
-class Sessione {
- public:
-  Sessione(std::ostream& out, std::ostream& err, std::uint64_t seme)
-      : platform_(seme), g_(platform_), nomi_(g_.f), out_(out), err_(err) {
-    CollegaEventi(g_);
-    Form_Load(g_);
-  }
+Sessione::Sessione(std::ostream& out, std::ostream& err, std::uint64_t seme)
+    : platform_(seme), g_(platform_), nomi_(g_.f), out_(out), err_(err) {
+  CollegaEventi(g_);
+  Form_Load(g_);
+}
 
-  int Esegui(std::istream& in) {
-    std::string riga;
-    while (std::getline(in, riga)) {
-      ++numero_;
-      if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-      std::size_t p = riga.find_first_not_of(" \t");
-      if (p == std::string::npos || riga[p] == '#') continue;
-      testo_ = riga.substr(p);
-      int esito = Comando(testo_);
-      if (esito != kSessioneOk) return esito;
-    }
-    return kSessioneOk;
+int Sessione::Esegui(std::istream& in) {
+  std::string riga;
+  while (std::getline(in, riga)) {
+    int esito = Riga(std::move(riga));
+    if (esito != kSessioneOk) return esito;
   }
+  return kSessioneOk;
+}
 
- private:
-  int Errore(const std::string& m) {
-    err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': " << m << "\n";
-    return kSessioneErrore;
-  }
-  int NonDisponibile() {
-    err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': non ancora disponibile\n";
-    return kSessioneNonDisponibile;
-  }
-  void Ignorato(const std::string& perche) {
-    err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': ignorato (" << perche
-         << ")\n";
-  }
+int Sessione::Riga(std::string riga) {
+  ++numero_;
+  if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+  std::size_t p = riga.find_first_not_of(" \t");
+  if (p == std::string::npos || riga[p] == '#') return kSessioneOk;
+  testo_ = riga.substr(p);
+  return Comando(testo_);
+}
 
-  // A control reaches events only when it and every container above it are visible and
-  // enabled; a menu item only when it and its parent menus are enabled.
-  bool Raggiungibile(Control& c) {
-    if (c.kind() == Kind::MenuItem) {
-      const MenuItem* m = static_cast<const MenuItem*>(&c);
-      while (m) {
-        if (!m->enabled() || !m->visible()) return false;
-        m = m->parent().empty() ? nullptr : static_cast<const MenuItem*>(Trova(m->parent()));
-      }
-      return true;
-    }
-    Control* x = &c;
-    while (x) {
-      if (!x->enabled() || !x->visible()) return false;
-      x = x->container().empty() ? nullptr : Trova(x->container());
+int Sessione::Errore(const std::string& m) {
+  err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': " << m << "\n";
+  return kSessioneErrore;
+}
+
+int Sessione::NonDisponibile() {
+  err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': non ancora disponibile\n";
+  return kSessioneNonDisponibile;
+}
+
+void Sessione::Ignorato(const std::string& perche) {
+  ++ignorati_;
+  err_ << "orvento-cli: riga " << numero_ << ": '" << testo_ << "': ignorato (" << perche << ")\n";
+}
+
+bool Sessione::Raggiungibile(Control& c) {
+  if (c.kind() == Kind::MenuItem) {
+    const MenuItem* m = static_cast<const MenuItem*>(&c);
+    while (m) {
+      if (!m->enabled() || !m->visible()) return false;
+      m = m->parent().empty() ? nullptr : static_cast<const MenuItem*>(Trova(m->parent()));
     }
     return true;
   }
-
-  Control* Trova(const std::string& nome) { return nomi_.trova(nome); }
-
-  int Comando(const std::string& riga) {
-    std::vector<std::string> w = Parole(riga, 0);
-    const std::string& cmd = w[0];
-    if (cmd == "clic") return w.size() == 2 ? Clic(w[1]) : Errore("uso: clic NOME");
-    if (cmd == "premi" || cmd == "rilascia") {
-      if (w.size() != 2) return Errore("uso: " + cmd + " NOME");
-      return Pulsante(w[1], cmd == "premi");
-    }
-    if (cmd == "casella") return Casella(w);
-    if (cmd == "tasto") return TastoCmd(w);
-    if (cmd == "scrivi") {
-      std::vector<std::string> v = Parole(riga, 2);
-      if (v.size() != 2) return Errore("uso: scrivi TESTO");
-      for (char ch : v[1]) {
-        Tasto k;
-        std::string t = ch == '.' ? std::string("spazio") : std::string(1, ch);
-        bool maiusc = std::isupper(static_cast<unsigned char>(ch)) != 0;
-        if (!DecodificaTasto(t, maiusc, k)) return Errore("carattere non valido");
-        int e = Premi(k, maiusc ? kShift : 0);
-        if (e != kSessioneOk) return e;
-      }
-      return kSessioneOk;
-    }
-    if (cmd == "scegli") {
-      std::vector<std::string> v = Parole(riga, 3);
-      if (v.size() != 3) return Errore("uso: scegli NOME TESTO");
-      return Scegli(v[1], v[2]);
-    }
-    if (cmd == "spunta") {
-      if (w.size() != 3 || (w[2] != "0" && w[2] != "1")) return Errore("uso: spunta NOME 0|1");
-      return Spunta(w[1], w[2] == "1");
-    }
-    if (cmd == "risposta") {
-      if (w.size() != 2) return Errore("uso: risposta OK|Annulla|Si|No");
-      if (w[1] == "OK")
-        platform_.queueAnswer(MsgResult::Ok);
-      else if (w[1] == "Annulla")
-        platform_.queueAnswer(MsgResult::Cancel);
-      else if (w[1] == "Si")
-        platform_.queueAnswer(MsgResult::Yes);
-      else if (w[1] == "No")
-        platform_.queueAnswer(MsgResult::No);
-      else
-        return Errore("risposta sconosciuta");
-      return kSessioneOk;
-    }
-    if (cmd == "file") {
-      std::vector<std::string> v = Parole(riga, 2);
-      if (v.size() != 2) return Errore("uso: file PERCORSO|-");
-      if (v[1] == "-") {
-        platform_.queueFile(std::nullopt);
-      } else {
-        std::filesystem::path p(v[1]);
-        if (p.is_relative()) p = std::filesystem::path(platform_.currentFolder()) / p;
-        platform_.queueFile(p.lexically_normal().string());
-      }
-      return kSessioneOk;
-    }
-    if (cmd == "schema") {
-      // Stands for "Dati Iniziali" followed by the givens typed one by one.
-      if (w.size() != 2) return Errore("uso: schema RIGA (81 caratteri, '.' o '0' per vuota)");
-      if (!ScriviSchema(g_, w[1])) return Errore("schema non valido: 81 caratteri 1-9, '.' o '0'");
-      return kSessioneOk;
-    }
-    if (cmd == "timer") return w.size() == 2 ? TimerCmd(w[1]) : Errore("uso: timer NOME");
-    if (cmd == "mostra") return w.size() == 2 ? Mostra(w[1]) : Errore("uso: mostra COSA");
-    return Errore("comando sconosciuto");
+  Control* x = &c;
+  while (x) {
+    if (!x->enabled() || !x->visible()) return false;
+    x = x->container().empty() ? nullptr : Trova(x->container());
   }
+  return true;
+}
 
-  int Clic(const std::string& nome) {
-    Control* c = Trova(nome);
-    if (!c) return Errore("controllo sconosciuto");
-    if (!Raggiungibile(*c)) {
-      Ignorato("controllo disabilitato o nascosto");
-      return kSessioneOk;
-    }
-    if (c->kind() == Kind::OptionButton) {
-      auto* o = static_cast<OptionButton*>(c);
-      if (!o->onClick) return NonDisponibile();
-      o->setValue(true);
-      return kSessioneOk;
-    }
-    if (c->kind() == Kind::CheckBox) {
-      auto* k = static_cast<CheckBox*>(c);
-      if (!k->onClick) return NonDisponibile();
-      k->setChecked(!k->checked());
-      k->onClick();
-      return kSessioneOk;
-    }
-    if (c->kind() == Kind::MenuItem) {
-      // Opening a menu that holds items does nothing by itself.
-      auto* m = static_cast<MenuItem*>(c);
-      bool haFigli = false;
-      for (const MenuItem* x : g_.f.menu) haFigli = haFigli || x->parent() == m->name();
-      if (haFigli) return kSessioneOk;
-      if (!m->onClick) return NonDisponibile();
-      m->onClick();
-      return kSessioneOk;
-    }
-    if (!c->onClick && !c->onMouseDown && !c->onMouseUp) return NonDisponibile();
-    const double x = c->width() / 2.0, y = c->height() / 2.0;
-    if (c->onMouseDown) c->onMouseDown(MouseButton::Left, 0, x, y);
-    if (c->onMouseUp) c->onMouseUp(MouseButton::Left, 0, x, y);
-    if (c->onClick) c->onClick();
-    return kSessioneOk;
+int Sessione::Comando(const std::string& riga) {
+  std::vector<std::string> w = Parole(riga, 0);
+  const std::string& cmd = w[0];
+  if (cmd == "clic") return w.size() == 2 ? Clic(w[1]) : Errore("uso: clic NOME");
+  if (cmd == "premi" || cmd == "rilascia") {
+    if (w.size() != 2) return Errore("uso: " + cmd + " NOME");
+    return Pulsante(w[1], cmd == "premi");
   }
-
-  int Pulsante(const std::string& nome, bool premuto) {
-    Control* c = Trova(nome);
-    if (!c) return Errore("controllo sconosciuto");
-    if (!Raggiungibile(*c)) {
-      Ignorato("controllo disabilitato o nascosto");
-      return kSessioneOk;
-    }
-    MouseHandler& h = premuto ? c->onMouseDown : c->onMouseUp;
-    if (!h) return NonDisponibile();
-    h(MouseButton::Left, 0, c->width() / 2.0, c->height() / 2.0);
-    return kSessioneOk;
-  }
-
-  int Casella(const std::vector<std::string>& w) {
-    if (w.size() < 3) return Errore("uso: casella I premi|clic|doppio|punta [destro] [maiusc]");
-    int i = -1;
-    try {
-      std::size_t n = 0;
-      i = std::stoi(w[1], &n);
-      if (n != w[1].size()) i = -1;
-    } catch (...) {
-      i = -1;
-    }
-    if (!CellaValida(i)) return Errore("casella fuori dallo schema (0..80)");
-    MouseButton b = MouseButton::Left;
-    int shift = 0;
-    for (std::size_t k = 3; k < w.size(); ++k) {
-      if (w[k] == "destro")
-        b = MouseButton::Right;
-      else if (w[k] == "maiusc")
-        shift |= kShift;
-      else
-        return Errore("opzione sconosciuta");
-    }
-    Label& l = g_.f.caN[i];
-    const std::string& a = w[2];
-    if (a != "premi" && a != "clic" && a != "doppio" && a != "punta")
-      return Errore("azione sconosciuta");
-    if (!Raggiungibile(l)) {
-      Ignorato("casella nascosta o disabilitata");
-      return kSessioneOk;
-    }
-    const double x = l.width() / 2.0, y = l.height() / 2.0;
-    if (a == "punta") {
-      if (!l.onMouseMove) return NonDisponibile();
-      l.onMouseMove(b, shift, x, y);
-      return kSessioneOk;
-    }
-    if (a == "premi") {
-      if (!l.onMouseDown) return NonDisponibile();
-      l.onMouseDown(b, shift, x, y);
-      return kSessioneOk;
-    }
-    bool doppio = a == "doppio";
-    if (!l.onMouseDown && !l.onMouseUp && !l.onClick && !(doppio && l.onDblClick))
-      return NonDisponibile();
-    if (l.onMouseDown) l.onMouseDown(b, shift, x, y);
-    if (l.onMouseUp) l.onMouseUp(b, shift, x, y);
-    if (l.onClick) l.onClick();
-    if (doppio) {
-      if (l.onDblClick) l.onDblClick();
-      if (l.onMouseUp) l.onMouseUp(b, shift, x, y);
+  if (cmd == "casella") return Casella(w);
+  if (cmd == "tasto") return TastoCmd(w);
+  if (cmd == "scrivi") {
+    std::vector<std::string> v = Parole(riga, 2);
+    if (v.size() != 2) return Errore("uso: scrivi TESTO");
+    for (char ch : v[1]) {
+      Tasto k;
+      std::string t = ch == '.' ? std::string("spazio") : std::string(1, ch);
+      bool maiusc = std::isupper(static_cast<unsigned char>(ch)) != 0;
+      if (!DecodificaTasto(t, maiusc, k)) return Errore("carattere non valido");
+      int e = Premi(k, maiusc ? kShift : 0);
+      if (e != kSessioneOk) return e;
     }
     return kSessioneOk;
   }
-
-  int Premi(const Tasto& k, int shift) {
-    Form1& f = g_.f;
-    bool premuto = k.ascii >= 0 && f.onKeyPress;
-    if (!f.onKeyDown && !f.onKeyUp && !premuto) return NonDisponibile();
-    if (f.onKeyDown) f.onKeyDown(k.codice, shift);
-    if (k.ascii >= 0 && f.onKeyPress) f.onKeyPress(k.ascii);
-    if (f.onKeyUp) f.onKeyUp(k.codice, shift);
+  if (cmd == "scegli") {
+    std::vector<std::string> v = Parole(riga, 3);
+    if (v.size() != 3) return Errore("uso: scegli NOME TESTO");
+    return Scegli(v[1], v[2]);
+  }
+  if (cmd == "spunta") {
+    if (w.size() != 3 || (w[2] != "0" && w[2] != "1")) return Errore("uso: spunta NOME 0|1");
+    return Spunta(w[1], w[2] == "1");
+  }
+  if (cmd == "risposta") {
+    if (w.size() != 2) return Errore("uso: risposta OK|Annulla|Si|No");
+    if (w[1] == "OK")
+      platform_.queueAnswer(MsgResult::Ok);
+    else if (w[1] == "Annulla")
+      platform_.queueAnswer(MsgResult::Cancel);
+    else if (w[1] == "Si")
+      platform_.queueAnswer(MsgResult::Yes);
+    else if (w[1] == "No")
+      platform_.queueAnswer(MsgResult::No);
+    else
+      return Errore("risposta sconosciuta");
     return kSessioneOk;
   }
-
-  int TastoCmd(const std::vector<std::string>& w) {
-    if (w.size() < 2 || w.size() > 3) return Errore("uso: tasto T [maiusc|ctrl|alt]");
-    int shift = 0;
-    if (w.size() == 3) {
-      if (w[2] == "maiusc")
-        shift = kShift;
-      else if (w[2] == "ctrl")
-        shift = kCtrl;
-      else if (w[2] == "alt")
-        shift = kAlt;
-      else
-        return Errore("modificatore sconosciuto");
+  if (cmd == "file") {
+    std::vector<std::string> v = Parole(riga, 2);
+    if (v.size() != 2) return Errore("uso: file PERCORSO|-");
+    if (v[1] == "-") {
+      platform_.queueFile(std::nullopt);
+    } else {
+      std::filesystem::path p(v[1]);
+      if (p.is_relative()) p = std::filesystem::path(platform_.currentFolder()) / p;
+      platform_.queueFile(p.lexically_normal().string());
     }
-    Tasto k;
-    if (!DecodificaTasto(w[1], shift == kShift, k)) return Errore("tasto sconosciuto");
-    return Premi(k, shift);
-  }
-
-  int Scegli(const std::string& nome, const std::string& testo) {
-    Control* c = Trova(nome);
-    if (!c) return Errore("controllo sconosciuto");
-    if (c->kind() != Kind::ComboBox) return Errore("non e' una casella combinata");
-    auto* cb = static_cast<ComboBox*>(c);
-    bool c_e = false;
-    for (const std::string& s : cb->items()) c_e = c_e || s == testo || Trim(s) == testo;
-    if (!c_e) return Errore("voce sconosciuta");
-    if (!Raggiungibile(*c)) {
-      Ignorato("controllo disabilitato o nascosto");
-      return kSessioneOk;
-    }
-    if (!cb->onChange && !cb->onClick) return NonDisponibile();
-    for (const std::string& s : cb->items())
-      if (s == testo || Trim(s) == testo) cb->setText(s);
-    if (cb->onClick) cb->onClick();
-    if (cb->onChange) cb->onChange();
     return kSessioneOk;
   }
+  if (cmd == "schema") {
+    // Stands for "Dati Iniziali" followed by the givens typed one by one.
+    if (w.size() != 2) return Errore("uso: schema RIGA (81 caratteri, '.' o '0' per vuota)");
+    if (!ScriviSchema(g_, w[1])) return Errore("schema non valido: 81 caratteri 1-9, '.' o '0'");
+    return kSessioneOk;
+  }
+  if (cmd == "timer") return w.size() == 2 ? TimerCmd(w[1]) : Errore("uso: timer NOME");
+  if (cmd == "mostra") return w.size() == 2 ? Mostra(w[1]) : Errore("uso: mostra COSA");
+  return Errore("comando sconosciuto");
+}
 
-  int Spunta(const std::string& nome, bool si) {
-    Control* c = Trova(nome);
-    if (!c) return Errore("controllo sconosciuto");
-    if (c->kind() != Kind::CheckBox) return Errore("non e' una casella di spunta");
-    if (!Raggiungibile(*c)) {
-      Ignorato("controllo disabilitato o nascosto");
-      return kSessioneOk;
-    }
+int Sessione::Clic(const std::string& nome) {
+  Control* c = Trova(nome);
+  if (!c) return Errore("controllo sconosciuto");
+  if (!Raggiungibile(*c)) {
+    Ignorato("controllo disabilitato o nascosto");
+    return kSessioneOk;
+  }
+  if (c->kind() == Kind::OptionButton) {
+    auto* o = static_cast<OptionButton*>(c);
+    if (!o->onClick) return NonDisponibile();
+    o->setValue(true);
+    return kSessioneOk;
+  }
+  if (c->kind() == Kind::CheckBox) {
     auto* k = static_cast<CheckBox*>(c);
     if (!k->onClick) return NonDisponibile();
-    if (k->checked() != si) {
-      k->setChecked(si);
-      k->onClick();
-    }
+    k->setChecked(!k->checked());
+    k->onClick();
     return kSessioneOk;
   }
-
-  int TimerCmd(const std::string& nome) {
-    Control* c = Trova(nome);
-    if (!c) return Errore("controllo sconosciuto");
-    if (c->kind() != Kind::Timer) return Errore("non e' un timer");
-    auto* t = static_cast<Timer*>(c);
-    if (!t->enabled()) {
-      Ignorato("timer fermo");
-      return kSessioneOk;
-    }
-    if (!t->onTimer) return NonDisponibile();
-    t->onTimer();
+  if (c->kind() == Kind::MenuItem) {
+    // Opening a menu that holds items does nothing by itself.
+    auto* m = static_cast<MenuItem*>(c);
+    bool haFigli = false;
+    for (const MenuItem* x : g_.f.menu) haFigli = haFigli || x->parent() == m->name();
+    if (haFigli) return kSessioneOk;
+    if (!m->onClick) return NonDisponibile();
+    m->onClick();
     return kSessioneOk;
   }
+  if (!c->onClick && !c->onMouseDown && !c->onMouseUp) return NonDisponibile();
+  const double x = c->width() / 2.0, y = c->height() / 2.0;
+  if (c->onMouseDown) c->onMouseDown(MouseButton::Left, 0, x, y);
+  if (c->onMouseUp) c->onMouseUp(MouseButton::Left, 0, x, y);
+  if (c->onClick) c->onClick();
+  return kSessioneOk;
+}
 
-  int Mostra(const std::string& cosa) {
-    if (cosa == "lavagna") {
-      for (const std::string& s : g_.f.ListCons.items()) out_ << "| " << s << "\n";
-      return kSessioneOk;
-    }
-    if (cosa == "messaggi") {
-      for (const ShownMessage& m : platform_.takeMessages()) {
-        std::string t;
-        for (char ch : m.text) {
-          if (ch == '\r') continue;
-          if (ch == '\n')
-            t += "\\n";
-          else
-            t += ch;
-        }
-        out_ << "[" << m.title << "] " << t << "\n";
+int Sessione::Pulsante(const std::string& nome, bool premuto) {
+  Control* c = Trova(nome);
+  if (!c) return Errore("controllo sconosciuto");
+  if (!Raggiungibile(*c)) {
+    Ignorato("controllo disabilitato o nascosto");
+    return kSessioneOk;
+  }
+  MouseHandler& h = premuto ? c->onMouseDown : c->onMouseUp;
+  if (!h) return NonDisponibile();
+  h(MouseButton::Left, 0, c->width() / 2.0, c->height() / 2.0);
+  return kSessioneOk;
+}
+
+int Sessione::Casella(const std::vector<std::string>& w) {
+  if (w.size() < 3) return Errore("uso: casella I premi|clic|doppio|punta [destro] [maiusc]");
+  int i = -1;
+  try {
+    std::size_t n = 0;
+    i = std::stoi(w[1], &n);
+    if (n != w[1].size()) i = -1;
+  } catch (...) {
+    i = -1;
+  }
+  if (!CellaValida(i)) return Errore("casella fuori dallo schema (0..80)");
+  MouseButton b = MouseButton::Left;
+  int shift = 0;
+  for (std::size_t k = 3; k < w.size(); ++k) {
+    if (w[k] == "destro")
+      b = MouseButton::Right;
+    else if (w[k] == "maiusc")
+      shift |= kShift;
+    else
+      return Errore("opzione sconosciuta");
+  }
+  Label& l = g_.f.caN[i];
+  const std::string& a = w[2];
+  if (a != "premi" && a != "clic" && a != "doppio" && a != "punta")
+    return Errore("azione sconosciuta");
+  if (!Raggiungibile(l)) {
+    Ignorato("casella nascosta o disabilitata");
+    return kSessioneOk;
+  }
+  const double x = l.width() / 2.0, y = l.height() / 2.0;
+  if (a == "punta") {
+    if (!l.onMouseMove) return NonDisponibile();
+    l.onMouseMove(b, shift, x, y);
+    return kSessioneOk;
+  }
+  if (a == "premi") {
+    if (!l.onMouseDown) return NonDisponibile();
+    l.onMouseDown(b, shift, x, y);
+    return kSessioneOk;
+  }
+  bool doppio = a == "doppio";
+  if (!l.onMouseDown && !l.onMouseUp && !l.onClick && !(doppio && l.onDblClick))
+    return NonDisponibile();
+  if (l.onMouseDown) l.onMouseDown(b, shift, x, y);
+  if (l.onMouseUp) l.onMouseUp(b, shift, x, y);
+  if (l.onClick) l.onClick();
+  if (doppio) {
+    if (l.onDblClick) l.onDblClick();
+    if (l.onMouseUp) l.onMouseUp(b, shift, x, y);
+  }
+  return kSessioneOk;
+}
+
+int Sessione::Premi(const Tasto& k, int shift) {
+  Form1& f = g_.f;
+  bool premuto = k.ascii >= 0 && f.onKeyPress;
+  if (!f.onKeyDown && !f.onKeyUp && !premuto) return NonDisponibile();
+  if (f.onKeyDown) f.onKeyDown(k.codice, shift);
+  if (k.ascii >= 0 && f.onKeyPress) f.onKeyPress(k.ascii);
+  if (f.onKeyUp) f.onKeyUp(k.codice, shift);
+  return kSessioneOk;
+}
+
+int Sessione::TastoCmd(const std::vector<std::string>& w) {
+  if (w.size() < 2 || w.size() > 3) return Errore("uso: tasto T [maiusc|ctrl|alt]");
+  int shift = 0;
+  if (w.size() == 3) {
+    if (w[2] == "maiusc")
+      shift = kShift;
+    else if (w[2] == "ctrl")
+      shift = kCtrl;
+    else if (w[2] == "alt")
+      shift = kAlt;
+    else
+      return Errore("modificatore sconosciuto");
+  }
+  Tasto k;
+  if (!DecodificaTasto(w[1], shift == kShift, k)) return Errore("tasto sconosciuto");
+  return Premi(k, shift);
+}
+
+int Sessione::Scegli(const std::string& nome, const std::string& testo) {
+  Control* c = Trova(nome);
+  if (!c) return Errore("controllo sconosciuto");
+  if (c->kind() != Kind::ComboBox) return Errore("non e' una casella combinata");
+  auto* cb = static_cast<ComboBox*>(c);
+  bool c_e = false;
+  for (const std::string& s : cb->items()) c_e = c_e || s == testo || Trim(s) == testo;
+  if (!c_e) return Errore("voce sconosciuta");
+  if (!Raggiungibile(*c)) {
+    Ignorato("controllo disabilitato o nascosto");
+    return kSessioneOk;
+  }
+  if (!cb->onChange && !cb->onClick) return NonDisponibile();
+  for (const std::string& s : cb->items())
+    if (s == testo || Trim(s) == testo) cb->setText(s);
+  if (cb->onClick) cb->onClick();
+  if (cb->onChange) cb->onChange();
+  return kSessioneOk;
+}
+
+int Sessione::Spunta(const std::string& nome, bool si) {
+  Control* c = Trova(nome);
+  if (!c) return Errore("controllo sconosciuto");
+  if (c->kind() != Kind::CheckBox) return Errore("non e' una casella di spunta");
+  if (!Raggiungibile(*c)) {
+    Ignorato("controllo disabilitato o nascosto");
+    return kSessioneOk;
+  }
+  auto* k = static_cast<CheckBox*>(c);
+  if (!k->onClick) return NonDisponibile();
+  if (k->checked() != si) {
+    k->setChecked(si);
+    k->onClick();
+  }
+  return kSessioneOk;
+}
+
+int Sessione::TimerCmd(const std::string& nome) {
+  Control* c = Trova(nome);
+  if (!c) return Errore("controllo sconosciuto");
+  if (c->kind() != Kind::Timer) return Errore("non e' un timer");
+  auto* t = static_cast<Timer*>(c);
+  if (!t->enabled()) {
+    Ignorato("timer fermo");
+    return kSessioneOk;
+  }
+  if (!t->onTimer) return NonDisponibile();
+  t->onTimer();
+  return kSessioneOk;
+}
+
+int Sessione::Mostra(const std::string& cosa) {
+  if (cosa == "lavagna") {
+    for (const std::string& s : g_.f.ListCons.items()) out_ << "| " << s << "\n";
+    return kSessioneOk;
+  }
+  if (cosa == "messaggi") {
+    for (const ShownMessage& m : platform_.takeMessages()) {
+      std::string t;
+      for (char ch : m.text) {
+        if (ch == '\r') continue;
+        if (ch == '\n')
+          t += "\\n";
+        else
+          t += ch;
       }
-      return kSessioneOk;
+      out_ << "[" << m.title << "] " << t << "\n";
     }
-    if (cosa == "caselle") {
-      for (int i = 0; i < kCelle; ++i) out_ << DescriviCasella(g_, i) << "\n";
-      return kSessioneOk;
-    }
-    if (cosa == "finestra") {
-      out_ << "finestra " << Virgolette(g_.f.caption) << "\n";
-      return kSessioneOk;
-    }
-    Control* c = Trova(cosa);
-    if (!c) return Errore("controllo sconosciuto");
-    out_ << DescriviControllo(*c) << "\n";
-    // What a picture box has printed, one line each.
-    if (c->kind() == Kind::PictureBox)
-      for (const std::string& l : static_cast<PictureBox*>(c)->lines()) out_ << "> " << l << "\n";
     return kSessioneOk;
   }
-
-  ScriptedPlatform platform_;
-  Gioco g_;
-  NomiControlli nomi_;
-  std::ostream& out_;
-  std::ostream& err_;
-  int numero_ = 0;
-  std::string testo_;
-};
-
-}  // namespace
+  if (cosa == "caselle") {
+    for (int i = 0; i < kCelle; ++i) out_ << DescriviCasella(g_, i) << "\n";
+    return kSessioneOk;
+  }
+  if (cosa == "finestra") {
+    out_ << "finestra " << Virgolette(g_.f.caption) << "\n";
+    return kSessioneOk;
+  }
+  Control* c = Trova(cosa);
+  if (!c) return Errore("controllo sconosciuto");
+  out_ << DescriviControllo(*c) << "\n";
+  // What a picture box has printed, one line each.
+  if (c->kind() == Kind::PictureBox)
+    for (const std::string& l : static_cast<PictureBox*>(c)->lines()) out_ << "> " << l << "\n";
+  return kSessioneOk;
+}
 
 std::string DescriviCasella(Gioco& g, int i) {
   if (!CellaValida(i)) return {};
