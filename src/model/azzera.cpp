@@ -1,5 +1,7 @@
 #include "model/azzera.h"
 
+#include <memory>
+
 #include "model/celle.h"
 #include "model/vista.h"
 
@@ -8,6 +10,15 @@ namespace orv {
 const char* const kTitoloFinestra = "Orvento Versione 2.3 - allenatore di Sudoku";
 
 namespace {
+
+// A part made anew where it stands: the same as assigning a fresh one, without building the
+// fresh one aside and copying it over (the parts hold large tables, and the batch tool resets
+// between every two puzzles).
+template <class Parte>
+void Rinnova(Parte& p) {
+  std::destroy_at(&p);
+  std::construct_at(&p);
+}
 
 void ScriviBenvenuto(Gioco& g) {
   ListBox& l = g.f.ListCons;
@@ -88,11 +99,11 @@ void Azzera(Gioco& g) {
   Form1& f = g.f;
   // The per-game parts of the model, fresh: whatever a field holds, it is back to its start
   // value. The parts that outlive a game are left alone.
-  g.griglia = Griglia{};
-  g.registro = RegistroFlash{};
-  g.verifica = StatoVerifica{};
-  g.ricerca = StatoRicerca{};
-  g.partita = StatoPartita{};
+  Rinnova(g.griglia);
+  Rinnova(g.registro);
+  Rinnova(g.verifica);
+  Rinnova(g.ricerca);
+  Rinnova(g.partita);
 
   DisponiGriglia(g);
 

@@ -178,6 +178,22 @@ constexpr bool CatalogoCoerente() {
 }
 static_assert(CatalogoCoerente());
 
+// Every code once, the trial code last: what the replay looks up for each of its moves.
+constexpr int kNumeroCodici = 19;
+constexpr std::array<CodiceMetodo, kNumeroCodici> kCodici = [] {
+  std::array<CodiceMetodo, kNumeroCodici> v{};
+  int n = 0;
+  for (const Metodo& m : kCatalogo)
+    for (const CodiceMetodo& c : m.codici) {
+      bool presente = c.codice.empty();
+      for (int i = 0; i < n; ++i) presente = presente || v[i].codice == c.codice;
+      if (!presente) v[n++] = c;
+    }
+  v[n] = kCodiceTentativo;
+  return v;
+}();
+static_assert(kCodici[kNumeroCodici - 2].codice == "HQU");
+
 constexpr std::string_view kIntestazioneMetodi = "        ELENCO METODI";
 
 }  // namespace
@@ -216,10 +232,8 @@ std::string_view NomeMetodo(const Metodo& m) {
 }
 
 CodiceMetodo DatiDelCodice(std::string_view codice) {
-  for (const Metodo& m : kCatalogo)
-    for (const CodiceMetodo& c : m.codici)
-      if (!c.codice.empty() && c.codice == codice) return c;
-  if (codice == kCodiceTentativo.codice) return kCodiceTentativo;
+  for (const CodiceMetodo& c : kCodici)
+    if (c.codice == codice) return c;
   return {codice, "??", -1};
 }
 
