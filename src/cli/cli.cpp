@@ -19,7 +19,7 @@ namespace {
 const char* const kUso =
     "uso: orvento-cli sessione [--seme N] FILE|-\n"
     "     orvento-cli sessione --casuale N [--seme S] [--salva FILE]\n"
-    "     orvento-cli verifica [--csv] [--mosse] [--soluzione] FILE...\n";
+    "     orvento-cli verifica [--csv] [--mosse] [--soluzione] [--thread N] FILE...\n";
 
 // A whole number written in digits alone, or nullopt.
 std::optional<std::uint64_t> Numero(const std::string& s) {
@@ -41,12 +41,12 @@ int ComandoSessione(const std::vector<std::string>& args) {
         std::cerr << "orvento-cli: --seme vuole un numero\n";
         return 2;
       }
-      try {
-        seme = std::stoull(args[++i]);
-      } catch (...) {
+      const std::optional<std::uint64_t> n = Numero(args[++i]);
+      if (!n) {
         std::cerr << "orvento-cli: seme non valido: " << args[i] << "\n";
         return 2;
       }
+      seme = *n;
     } else if (args[i] == "--casuale") {
       if (i + 1 >= args.size() || !(casuale = Numero(args[++i])) || *casuale == 0) {
         std::cerr << "orvento-cli: --casuale vuole il numero di eventi\n";

@@ -111,7 +111,7 @@ struct Form1 {
   // Every control, array members included, in a stable order (for the renderer and the driver).
   std::vector<Control*> controlli();
 
-  // The control arrays by name (nullptr when unknown) so that generic code can walk them.
+  // Calls f on each control array, so that generic code can walk them.
   template <class F>
   void perOgniArray(F&& f) {
     f(caN);

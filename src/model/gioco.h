@@ -82,8 +82,8 @@ struct LetturaRecord {
 };
 
 // The parts of the game model. Each is plain data, grouped by the subsystem that owns it. The
-// reset "Azzera Tutto" gives the per-game parts back fresh by assigning a new one, so a field
-// added to them later is reset too; the parts that outlive a game (the method tables, the grid
+// reset "Azzera Tutto" makes each per-game part anew, as a freshly built one, so a field added to
+// them later is reset too; the parts that outlive a game (the method tables, the grid
 // geometry, the creation in progress, the file names, the caches, the techniques' options) are
 // left alone by it.
 

@@ -561,6 +561,7 @@ namespace {
 // How the status line names a control: by what the player reads on it.
 std::string NameForPlayer(const Control& c) {
   if (c.name() == "caN") return "Casella " + std::to_string(c.index());
+  if (c.name() == "ListCons") return "Lavagna";
   std::string s = c.caption();
   s.erase(std::remove(s.begin(), s.end(), '&'), s.end());
   return s.empty() ? c.name() : s;
@@ -602,7 +603,10 @@ void MainWindow::mouse(const Lookup& control, MouseAction action, const QMouseEv
       button = ButtonsHeld(e.buttons());
       break;
     case MouseAction::Click:
-      if (e.button() == Qt::LeftButton) click(control);
+      if (e.button() == Qt::LeftButton)
+        click(control);
+      else if (!c->onMouseDown && !c->onMouseUp)
+        notAvailable(NameForPlayer(*c));
       return;
     case MouseAction::DoubleClick:
       if (e.button() == Qt::LeftButton && c->onDblClick) {
@@ -662,6 +666,8 @@ void MainWindow::listClicked(const Lookup& find, QWidget* w, int row) {
     static_cast<ListBox*>(c)->setListIndex(row);
     const Handler h = c->onClick;
     h();
+  } else if (c != nullptr) {
+    notAvailable(NameForPlayer(*c));
   }
   sync();
 }

@@ -6,7 +6,7 @@ namespace orv {
 namespace {
 
 // A command that does nothing while a run, a search or a creation is under way: long loops let
-// events through.
+// events through, and such work must neither start twice nor see the game reset under it.
 Handler SeLibero(Gioco& g, void (*comando)(Gioco&)) {
   return [&g, comando] {
     Occupazione o(g);
@@ -18,8 +18,9 @@ Handler SeLibero(Gioco& g, void (*comando)(Gioco&)) {
 
 void CollegaEventi(Gioco& g) {
   Form1& f = g.f;
-  f.Azzera.onClick = [&g] { Azzera(g); };
-  f.mAzzer.onClick = [&g] { Azzera(g); };
+  // A reset in the middle of a run would leave the run writing onto an empty grid.
+  f.Azzera.onClick = SeLibero(g, Azzera);
+  f.mAzzer.onClick = SeLibero(g, Azzera);
   f.mRicMan.onClick = [&g] { mRicMan_Click(g); };
   // The correction check boxes are read when the correction ends; a click does nothing.
   f.cM[0].onClick = [] {};

@@ -104,7 +104,7 @@ TEST(Azzera, KeepsWhatOutlivesAGame) {
   Gioco& g = *partita;
   // The priority dialog's order, the creation in progress (a failed verification resets the
   // window and the creation still reads CreazioneFallita), the names, the sizes, the option
-  // "Nessuno" and the caches.
+  // "Nessuno", the caches and the techniques' test switch.
   std::swap(g.tabelle.Priorita[1], g.tabelle.Priorita[13]);
   const auto priorita = g.tabelle.Priorita;
   g.creazione = {true, true, 3, 2};
@@ -114,6 +114,8 @@ TEST(Azzera, KeepsWhatOutlivesAGame) {
   g.geometria.DimCandidati = 8;
   g.cache.BiancheDa = 77;
   g.cache.UltimaLettura.valida = true;
+  g.cache.SenzaEsito[3].valori[4] = 5;
+  g.tecniche.SoloTesti = true;
   g.f.Sugge0.setValue(true);
 
   g.f.Azzera.onClick();
@@ -129,8 +131,10 @@ TEST(Azzera, KeepsWhatOutlivesAGame) {
   EXPECT_EQ(g.file.FileGuida, "guida");
   EXPECT_EQ(g.geometria.DimValore, 20);
   EXPECT_EQ(g.geometria.DimCandidati, 8);
-  EXPECT_TRUE(g.geometria.GrigliaCostruita);
+  EXPECT_EQ(g.cache.BiancheDa, 77u);
   EXPECT_TRUE(g.cache.UltimaLettura.valida);
+  EXPECT_EQ(g.cache.SenzaEsito[3].valori[4], 5u);
+  EXPECT_TRUE(g.tecniche.SoloTesti);
   EXPECT_TRUE(g.f.Sugge0.value());
 }
 

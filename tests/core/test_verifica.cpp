@@ -367,7 +367,7 @@ class PiattaformaConEventi : public ScriptedPlatform {
   }
 };
 
-TEST(Verifica, ClicksLetThroughDuringARunStartNoSecondRun) {
+TEST(Verifica, ClicksLetThroughDuringARunNeitherStartASecondRunNorReset) {
   PiattaformaConEventi piattaforma;
   Gioco g(piattaforma);
   CollegaEventi(g);
@@ -380,6 +380,8 @@ TEST(Verifica, ClicksLetThroughDuringARunStartNoSecondRun) {
     g.f.Gioca.onClick();
     g.f.mNuoVal.onClick();
     g.f.mValuta.onClick();
+    g.f.Azzera.onClick();
+    g.f.mAzzer.onClick();
     EXPECT_EQ(Lavagna(g), prima);
     EXPECT_EQ(g.verifica.NumMosse, mosse);
   };

@@ -420,6 +420,12 @@ void TestFinestra::whatIsNotBuiltYetSaysSo() {
        QStringLiteral("Crea un Sudoku nuovo") + nota},
       {[&] { p.window().action("mInfo")->trigger(); }, QStringLiteral("Informazioni") + nota},
       {[&] { QTest::keyClick(p.window().surface(), Qt::Key_5); }, QStringLiteral("Tasto") + nota},
+      {[&] {
+         auto* l = qobject_cast<QListWidget*>(p.window().widget("ListCons"));
+         QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                           l->visualItemRect(l->item(0)).center());
+       },
+       QStringLiteral("Lavagna") + nota},
   };
   for (const Caso& k : casi) {
     p.window().statusBar()->clearMessage();
