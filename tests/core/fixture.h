@@ -1,6 +1,8 @@
 // Shared fixtures of the core tests: a game on a scripted platform, grids from text.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -72,6 +74,18 @@ inline void PrintTo(const TestiCandidati& t, std::ostream* os) {
 }  // namespace orv
 
 namespace orv::test {
+// Runs `prova` twice, each time on a freshly started game: the techniques reading the masks, then
+// reading the candidate texts. Both must find the same.
+template <class Prova>
+void DalleMaschereEDaiTesti(Prova&& prova) {
+  for (bool soloTesti : {false, true}) {
+    SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
+    Partita p;
+    p->tecniche.SoloTesti = soloTesti;
+    prova(*p);
+  }
+}
+
 // Recomputing the candidates selects the view "Tutti"; this goes back to "Nessuno".
 inline void VistaNessuno(Gioco& g) {
   g.f.Sugge0.setValue(true);

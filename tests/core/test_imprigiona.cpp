@@ -33,11 +33,8 @@ struct Caso {
 void ControllaRicerca(void (*metodo)(Gioco&), const char* codice, char d,
                       const std::vector<Caso>& casi) {
   for (const Caso& k : casi) {
-    for (bool soloTesti : {false, true}) {
-      SCOPED_TRACE(std::string(k.nome) + (soloTesti ? ", dai testi" : ", dalle maschere"));
-      test::Partita p;
-      Gioco& g = *p;
-      g.tecniche.SoloTesti = soloTesti;
+    SCOPED_TRACE(std::string(k.nome));
+    test::DalleMaschereEDaiTesti([&](Gioco& g) {
       SoloDoveServe(g, d, k.celle);
       const auto can = g.griglia.Can;
       g.ricerca.Mossa = MossaSentinella();
@@ -58,7 +55,7 @@ void ControllaRicerca(void (*metodo)(Gioco&), const char* codice, char d,
       }
       EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(atteso));
       EXPECT_EQ(g.griglia.Can, can);
-    }
+    });
   }
 }
 
@@ -115,12 +112,8 @@ TEST(Imprigiona, ApplyRemovesOneCandidatePerCall) {
   };
   for (const CasoApplica& k : casi) {
     for (bool inRisoluzione : {true, false}) {
-      for (bool soloTesti : {false, true}) {
-        SCOPED_TRACE(std::string(k.nome) + (inRisoluzione ? " in risoluzione" : "") +
-                     (soloTesti ? ", dai testi" : ", dalle maschere"));
-        test::Partita p;
-        Gioco& g = *p;
-        g.tecniche.SoloTesti = soloTesti;
+      SCOPED_TRACE(std::string(k.nome) + (inRisoluzione ? " in risoluzione" : ""));
+      test::DalleMaschereEDaiTesti([&](Gioco& g) {
         SoloDoveServe(g, k.d, k.celle);
         g.ricerca.Mossa = MossaSentinella();
         g.verifica.NumConsigli = 3;
@@ -140,7 +133,7 @@ TEST(Imprigiona, ApplyRemovesOneCandidatePerCall) {
         EXPECT_FALSE(g.ricerca.Trovata);
         EXPECT_EQ(g.griglia.Can, atteso);
         EXPECT_EQ(TestoMossa(g.ricerca.Mossa), TestoMossa(MossaSentinella()));
-      }
+      });
     }
   }
 }

@@ -166,11 +166,7 @@ MossaTrovata Atteso(const Attesa& a) {
 TEST(Nascosti, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    for (bool soloTesti : {false, true}) {
-      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
-      test::Partita p;
-      Gioco& g = *p;
-      g.tecniche.SoloTesti = soloTesti;
+    test::DalleMaschereEDaiTesti([&](Gioco& g) {
       Prepara(g, k);
       const auto can = g.griglia.Can;
       const auto sfondi = test::Sfondi(g);
@@ -185,7 +181,7 @@ TEST(Nascosti, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
       EXPECT_EQ(test::Sfondi(g), sfondi);
       EXPECT_EQ(g.verifica.NumConsigli, 0);
       EXPECT_EQ(g.griglia.Riempite, 0);
-    }
+    });
   }
 }
 
@@ -193,11 +189,7 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
   for (const Caso& k : Casi()) {
     if (k.piazza) continue;
     SCOPED_TRACE(k.nome);
-    for (bool soloTesti : {false, true}) {
-      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
-      test::Partita p;
-      Gioco& g = *p;
-      g.tecniche.SoloTesti = soloTesti;
+    test::DalleMaschereEDaiTesti([&](Gioco& g) {
       Prepara(g, k);
       auto atteso = g.griglia.Can;
       auto sfondi = test::Sfondi(g);
@@ -211,7 +203,7 @@ TEST(Nascosti, ApplicaRiduceLeCaselleDelGruppo) {
       EXPECT_EQ(g.griglia.Can, atteso);
       EXPECT_EQ(test::Sfondi(g), sfondi);
       EXPECT_EQ(g.verifica.NumConsigli, static_cast<int>(k.riduzioni.size()));
-    }
+    });
   }
 }
 

@@ -180,11 +180,7 @@ MossaTrovata Atteso(const Attesa& a) {
 TEST(SottoinsiemiNudi, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    for (bool soloTesti : {false, true}) {
-      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
-      test::Partita p;
-      Gioco& g = *p;
-      g.tecniche.SoloTesti = soloTesti;
+    test::DalleMaschereEDaiTesti([&](Gioco& g) {
       Prepara(g, k);
       const auto can = g.griglia.Can;
       const auto sfondi = test::Sfondi(g);
@@ -198,18 +194,14 @@ TEST(SottoinsiemiNudi, RicercaDescriveLaPrimaMossaSenzaToccareLaGriglia) {
       EXPECT_EQ(g.griglia.Can, can);
       EXPECT_EQ(test::Sfondi(g), sfondi);
       EXPECT_EQ(g.verifica.NumConsigli, 0);
-    }
+    });
   }
 }
 
 TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
   for (const Caso& k : Casi()) {
     SCOPED_TRACE(k.nome);
-    for (bool soloTesti : {false, true}) {
-      SCOPED_TRACE(soloTesti ? "dai testi" : "dalle maschere");
-      test::Partita p;
-      Gioco& g = *p;
-      g.tecniche.SoloTesti = soloTesti;
+    test::DalleMaschereEDaiTesti([&](Gioco& g) {
       Prepara(g, k);
       auto atteso = g.griglia.Can;
       auto sfondi = test::Sfondi(g);
@@ -219,7 +211,7 @@ TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
       if (!k.attesa) {
         EXPECT_EQ(g.griglia.Can, atteso);
         EXPECT_EQ(g.verifica.NumConsigli, 0);
-        continue;
+        return;
       }
       const Attesa& a = *k.attesa;
       const bool qua = std::string(a.codice) == "QUA";
@@ -238,7 +230,7 @@ TEST(SottoinsiemiNudi, ApplicaToglieUnaCifraPerChiamata) {
       }
       EXPECT_EQ(g.griglia.Can[a.casella], a.valore);
       EXPECT_EQ(g.verifica.NumConsigli, qua ? 0 : resto + 1);
-    }
+    });
   }
 }
 
