@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "cli/sessione.h"
+#include "creation/crea.h"
+#include "model/azzera.h"
 #include "toolkit/scripted_platform.h"
 #include "verification/verifica.h"
 
@@ -182,6 +184,26 @@ std::string ControllaNulla(Gioco& g, const DopoEvento& e) {
          " ha cambiato: " + d;
 }
 
+// A created game, while the window bears its name: its givens are its solution's digits, and a
+// cell is empty exactly when the cell its symmetry pairs it with is.
+std::string ControllaCreato(Gioco& g, const DopoEvento&) {
+  const StatoCreazione& cr = g.creazione;
+  if (cr.NomeSchema.size() != 10 || cr.NomeSchema.compare(6, 2, "Cr") != 0 ||
+      g.f.caption != std::string(kTitoloFinestra) + " - " + cr.NomeSchema)
+    return {};
+  const auto& soluzione = cr.Modelli[cr.NumModello];
+  auto data = [&g](int c) { return g.HaValore(c) && g.griglia.Orig[c] == Origine::Nera; };
+  for (int c = 0; c < kCelle; ++c) {
+    if (data(c) && g.griglia.Cifra[c] != soluzione[c / 9][c % 9])
+      return NomeCasella(c) + " ha il dato " + std::string(1, g.griglia.Cifra[c]) +
+             ", la soluzione " + std::string(1, soluzione[c / 9][c % 9]);
+    if (!g.HaValore(c) && data(Partner(c, cr.Simmetria)))
+      return NomeCasella(c) + " vuota, la sua simmetrica no (simmetria " +
+             std::to_string(cr.Simmetria) + ")";
+  }
+  return {};
+}
+
 // Work that holds the busy guard ends within its event.
 std::string ControllaOccupato(Gioco& g, const DopoEvento&) {
   return g.Occupato ? "Occupato resta acceso dopo l'evento" : "";
@@ -196,6 +218,7 @@ constexpr Invariante kInvarianti[] = {
      "mostra lavagna\nmostra caselle\nmostra Peri\nmostra APeri"},
     {"evento senza effetto", ControllaNulla, "mostra lavagna\nmostra caselle"},
     {"lavoro finito", ControllaOccupato, "mostra lavagna"},
+    {"schema creato", ControllaCreato, "mostra finestra\nmostra caselle"},
 };
 
 }  // namespace

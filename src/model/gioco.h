@@ -176,14 +176,40 @@ struct StatoPartita {
   bool operator==(const StatoPartita&) const = default;
 };
 
-// A creation in progress. It outlives the resets that the creation itself makes, and the
-// failed verification tells it so through CreazioneFallita after resetting the window.
+// The creation of a schema: the templates, the schema under construction and what it has lost,
+// the schema kept as a fallback, and the running number of the schemas made. It outlives the
+// resets that the creation itself makes, and the failed verification tells it so through
+// CreazioneFallita after resetting the window.
 struct StatoCreazione {
   bool InCreazione = false;
   bool CreazioneFallita = false;
+  // Entry 0: nine rows of blanks; 1..6 the templates in letters, the chosen one relabelled into
+  // a solution by GeneraSoluzione.
+  std::array<std::array<std::string, 9>, 7> Modelli;
   // Template and symmetry of the creation in progress, shown while creating.
   int NumModello = 0;
   int Simmetria = 0;
+  // The schema under construction, a digit or a blank per cell.
+  std::array<std::string, 9> SchemaNuovo;
+  // The cells removed and their solution digits, in order of removal.
+  std::array<int, kCelle> CaselleRimosse{};
+  std::array<char, kCelle> CifreRimosse{};
+  int NumRimosse = 0;
+  int UltimaRimossa = -1;
+  int MinDati = 27;
+  int MaxDati = 33;
+  int SogliaMin = kCelle - 33;
+  int SogliaMax = kCelle - 27;
+  // The last solvable schema with at least SogliaMin cells removed.
+  std::array<std::string, 9> CopiaSchema;
+  bool CopiaValida = false;
+  int NumRimosseCopia = 0;
+  // Cells put back in this creation, and fresh solutions taken because too many were.
+  int Ripristini = 0;
+  int NuoveSoluzioni = 0;
+  // Running number of the new schemas of this program run, and the current schema's name.
+  int NumSchemi = 0;
+  std::string NomeSchema;
 };
 
 // The names of the game file and of the help file.

@@ -51,7 +51,9 @@ class ScriptedPlatform : public Platform {
   void processEvents() override { ++eventPumps_; }
   void repaintNow() override {}
   double secondsSinceMidnight() override;
-  void randomize() override { rng_.seed(seed_); }
+  // Each call starts a sequence of its own, as a seed from the clock would, and yet the same
+  // sequences in every run with the same seed.
+  void randomize() override { rng_.seed(seed_ + 0x9E3779B97F4A7C15u * ++semine_); }
   double random() override;
   std::string currentFolder() override;
   bool setCurrentFolder(const std::string& folder) override;
@@ -62,6 +64,7 @@ class ScriptedPlatform : public Platform {
   std::optional<std::string> nextFile(const std::string& kind, const FileDialog& d);
 
   std::uint64_t seed_;
+  std::uint64_t semine_ = 0;
   std::mt19937_64 rng_;
   std::deque<MsgResult> answers_;
   std::deque<std::optional<std::string>> files_;

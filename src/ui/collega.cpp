@@ -1,3 +1,4 @@
+#include "creation/crea.h"
 #include "ui/finestra.h"
 #include "verification/verifica.h"
 
@@ -24,6 +25,8 @@ void CollegaEventi(Gioco& g) {
   f.mRicMan.onClick = [&g] { mRicMan_Click(g); };
   // The correction check boxes are read when the correction ends; a click does nothing.
   f.cM[0].onClick = [] {};
+  f.DatIniz.onClick = SeLibero(g, DatIniz_Click);
+  f.mCrea.onClick = SeLibero(g, mCrea_click);
   f.Gioca.onClick = SeLibero(g, [](Gioco& x) { Gioca_Click(x); });
   f.mNuoVal.onClick = SeLibero(g, VerificaSolvibilita);
   f.mValuta.onClick = SeLibero(g, mValuta_Click);

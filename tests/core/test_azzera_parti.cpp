@@ -107,7 +107,11 @@ TEST(Azzera, KeepsWhatOutlivesAGame) {
   // "Nessuno", the caches and the techniques' test switch.
   std::swap(g.tabelle.Priorita[1], g.tabelle.Priorita[13]);
   const auto priorita = g.tabelle.Priorita;
-  g.creazione = {true, true, 3, 2};
+  g.creazione.InCreazione = true;
+  g.creazione.CreazioneFallita = true;
+  g.creazione.NumModello = 3;
+  g.creazione.Simmetria = 2;
+  g.creazione.NumSchemi = 11;
   g.file.NomeFile = "Dia012Cr30";
   g.file.FileGuida = "guida";
   g.geometria.DimValore = 20;
@@ -127,6 +131,7 @@ TEST(Azzera, KeepsWhatOutlivesAGame) {
   EXPECT_TRUE(g.creazione.CreazioneFallita);
   EXPECT_EQ(g.creazione.NumModello, 3);
   EXPECT_EQ(g.creazione.Simmetria, 2);
+  EXPECT_EQ(g.creazione.NumSchemi, 11);
   EXPECT_EQ(g.file.NomeFile, "Dia012Cr30");
   EXPECT_EQ(g.file.FileGuida, "guida");
   EXPECT_EQ(g.geometria.DimValore, 20);

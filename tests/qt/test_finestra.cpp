@@ -416,8 +416,8 @@ void TestFinestra::whatIsNotBuiltYetSaysSo() {
   const std::vector<Caso> casi = {
       {[&] { QTest::mouseClick(p.window().widget("Apri"), Qt::LeftButton); },
        QStringLiteral("Apri") + nota},
-      {[&] { p.window().action("mCrea")->trigger(); },
-       QStringLiteral("Crea un Sudoku nuovo") + nota},
+      {[&] { p.window().action("mApri")->trigger(); },
+       QStringLiteral("Apri un Sudoku esistente") + nota},
       {[&] { p.window().action("mInfo")->trigger(); }, QStringLiteral("Informazioni") + nota},
       {[&] { QTest::keyClick(p.window().surface(), Qt::Key_5); }, QStringLiteral("Tasto") + nota},
       {[&] {
