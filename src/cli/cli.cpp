@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/casuale.h"
+#include "cli/crea_cli.h"
 #include "cli/sessione.h"
 #include "cli/verifica_cli.h"
 
@@ -19,7 +20,8 @@ namespace {
 const char* const kUso =
     "uso: orvento-cli sessione [--seme N] FILE|-\n"
     "     orvento-cli sessione --casuale N [--seme S] [--salva FILE]\n"
-    "     orvento-cli verifica [--csv] [--mosse] [--soluzione] [--thread N] FILE...\n";
+    "     orvento-cli verifica [--csv] [--mosse] [--soluzione] [--thread N] FILE...\n"
+    "     orvento-cli crea N [--cartella DIR] [--seme S]\n";
 
 // A whole number written in digits alone, or nullopt.
 std::optional<std::uint64_t> Numero(const std::string& s) {
@@ -110,6 +112,7 @@ int MainCli(int argc, char** argv) {
   args.erase(args.begin());
   if (cmd == "sessione") return ComandoSessione(args);
   if (cmd == "verifica") return ComandoVerifica(args, std::cout, std::cerr);
+  if (cmd == "crea") return ComandoCrea(args, std::cout, std::cerr);
   std::cerr << "orvento-cli: comando sconosciuto: " << cmd << "\n" << kUso;
   return 2;
 }
