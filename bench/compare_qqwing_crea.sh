@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Times the creation of 20 non-easy schemas (`orvento-cli crea 20`, as the key F11 makes them)
+# against QQWing generating 20 expert puzzles with the same kind of symmetry, side by side in one
+# run, and prints both wall times, their ratio and the peak memory of our tool.
+#
+#   BUILD=build-bench bench/compare_qqwing_crea.sh      (make bench sets BUILD)
+#
+# Bar: ratio <= 1; goal: <= 0.5. The median time of one "Crea un Sudoku nuovo" in the core is
+# measured by bench_crea (Google Benchmark).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${BUILD:-build}
+cli=$BUILD/orvento-cli
+rounds=${ROUNDS:-3}
+n=${SCHEMI:-20}
+
+install_pkg() {
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get install -y "$@" >/dev/null || { apt-get update >/dev/null && apt-get install -y "$@" >/dev/null; }
+  else
+    sudo apt-get install -y "$@" >/dev/null || { sudo apt-get update >/dev/null && sudo apt-get install -y "$@" >/dev/null; }
+  fi
+}
+command -v qqwing >/dev/null || install_pkg qqwing
+[ -x /usr/bin/time ] || install_pkg time
+if [ ! -x "$cli" ]; then
+  echo "compare_qqwing_crea: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
+  exit 2
+fi
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+now() { date +%s.%N; }
+# Best of $rounds wall times of one command, standard output thrown away; the folder is emptied
+# before each round so that every round writes the same files.
+best() {
+  local best="" t0 t1 t
+  for _ in $(seq "$rounds"); do
+    rm -f "$dir"/*.sud
+    t0=$(now)
+    "$@" >/dev/null || true
+    t1=$(now)
+    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')
+    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
+  done
+  echo "$best"
+}
+
+ours=$(best "$cli" crea "$n" --cartella "$dir")
+theirs=$(best qqwing --generate "$n" --difficulty expert --symmetry rotate180 --one-line)
+ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')
+rm -f "$dir"/*.sud
+peak=$(/usr/bin/time -v "$cli" crea "$n" --cartella "$dir" 2>&1 >/dev/null |
+  awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }')
+
+echo "orvento-cli crea $n:                          ${ours} s"
+echo "qqwing --generate $n --difficulty expert ...: ${theirs} s"
+echo "ratio (ours / qqwing):                        ${ratio}  (bar <= 1, goal <= 0.5)"
+echo "peak memory of orvento-cli crea:              ${peak} KB"
