@@ -176,5 +176,33 @@ TEST(Crea, EveryCreatedSchemaHasOneSolutionItsSymmetryAndEnoughGivens) {
   EXPECT_GT(rimesse, 0);
 }
 
+// Givens asked for that no schema can keep: nothing is ever kept, fresh solutions are taken, and
+// still the creation ends with a schema of one solution, open for play.
+TEST(Crea, EndsEvenWhenNothingCanBeKept) {
+  int dalLimite = 0;
+  for (std::uint64_t seme = 1; seme <= 5; ++seme) {
+    SCOPED_TRACE(seme);
+    ScriptedPlatform piattaforma(seme);
+    Gioco g(piattaforma);
+    CollegaEventi(g);
+    Form_Load(g);
+    g.creazione.MinDati = g.creazione.MaxDati = 17;
+    g.f.mCrea.onClick();
+    const StatoCreazione& cr = g.creazione;
+    EXPECT_FALSE(cr.CopiaValida);
+    const bool difficile = cr.NomeSchema.starts_with("Dif") || cr.NomeSchema.starts_with("Dia");
+    // A hard rating ends it early; otherwise the bound did.
+    if (!difficile) {
+      EXPECT_EQ(cr.NuoveSoluzioni, 20);
+      ++dalLimite;
+    }
+    const std::string schema = SchemaSullaGriglia(g);
+    EXPECT_EQ(test::ContaSoluzioni(schema).Conta(), 1) << schema;
+    EXPECT_TRUE(g.partita.InGioco);
+    EXPECT_FALSE(cr.InCreazione);
+  }
+  EXPECT_GT(dalLimite, 0);
+}
+
 }  // namespace
 }  // namespace orv
