@@ -53,6 +53,7 @@ class TestFinestra : public QObject {
   void timersTickWhenEnabled();
   void fileFiltersBecomeQtNameFilters();
   void whatIsNotBuiltYetSaysSo();
+  void creatingASchemaOpensAGame();
 };
 
 void TestFinestra::afterStartUpTheWidgetsShowTheReset() {
@@ -437,6 +438,27 @@ void TestFinestra::whatIsNotBuiltYetSaysSo() {
   p.window().statusBar()->clearMessage();
   p.window().action("mSoluz")->trigger();
   QCOMPARE(p.window().statusText(), QString());
+}
+
+void TestFinestra::creatingASchemaOpensAGame() {
+  Program p;
+  p.window().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&p.window()));
+  p.window().action("mCrea")->trigger();
+  const QStringList lavagna = Lines(p.window().widget("ListCons"));
+  QVERIFY(!lavagna.isEmpty());
+  QCOMPARE(lavagna.front(), QStringLiteral("ESITO DELLA VERIFICA"));
+  int date = 0;
+  for (int i = 0; i < 81; ++i) {
+    orv::LabelView* cella = Label(p, ("caN(" + std::to_string(i) + ")").c_str());
+    QVERIFY(cella != nullptr);
+    QVERIFY(!cella->isHidden());
+    if (!cella->text().isEmpty()) ++date;
+  }
+  QVERIFY(date >= 27);
+  QCOMPARE(Label(p, "Fatti")->text(), QString::number(date));
+  QVERIFY(p.window().windowTitle().contains(QStringLiteral("Cr")));
+  QVERIFY(!p.window().action("mCrea")->isEnabled());
 }
 
 QTEST_MAIN(TestFinestra)
