@@ -15,21 +15,13 @@ cli=$BUILD/orvento-cli
 data=bench/data/qqwing2000.txt
 rounds=${ROUNDS:-3}
 
-install_pkg() {
-  if [ "$(id -u)" -eq 0 ]; then
-    apt-get install -y "$@" >/dev/null || { apt-get update >/dev/null && apt-get install -y "$@" >/dev/null; }
-  else
-    sudo apt-get install -y "$@" >/dev/null || { sudo apt-get update >/dev/null && sudo apt-get install -y "$@" >/dev/null; }
-  fi
-}
-command -v qqwing >/dev/null || install_pkg qqwing
-[ -x /usr/bin/time ] || install_pkg time
+# shellcheck source=bench/comune.sh
+. bench/comune.sh
 if [ ! -x "$cli" ]; then
   echo "compare_qqwing: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
   exit 2
 fi
 
-now() { date +%s.%N; }
 # Best of $rounds wall times of one command, standard output thrown away.
 best() {
   local best="" t0 t1 t

@@ -14,15 +14,8 @@ cli=$BUILD/orvento-cli
 rounds=${ROUNDS:-3}
 n=${SCHEMI:-20}
 
-install_pkg() {
-  if [ "$(id -u)" -eq 0 ]; then
-    apt-get install -y "$@" >/dev/null || { apt-get update >/dev/null && apt-get install -y "$@" >/dev/null; }
-  else
-    sudo apt-get install -y "$@" >/dev/null || { sudo apt-get update >/dev/null && sudo apt-get install -y "$@" >/dev/null; }
-  fi
-}
-command -v qqwing >/dev/null || install_pkg qqwing
-[ -x /usr/bin/time ] || install_pkg time
+# shellcheck source=bench/comune.sh
+. bench/comune.sh
 if [ ! -x "$cli" ]; then
   echo "compare_qqwing_crea: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
   exit 2
@@ -30,7 +23,6 @@ fi
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-now() { date +%s.%N; }
 # Best of $rounds wall times of one command, standard output thrown away; the folder is emptied
 # before each round so that every round writes the same files.
 best() {

@@ -20,7 +20,7 @@ namespace orv::test {
 struct Partita {
   ScriptedPlatform platform;
   std::unique_ptr<Gioco> g;
-  Partita() : g(std::make_unique<Gioco>(platform)) {
+  explicit Partita(std::uint64_t seme = 1) : platform(seme), g(std::make_unique<Gioco>(platform)) {
     CollegaEventi(*g);
     Form_Load(*g);
   }

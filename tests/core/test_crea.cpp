@@ -130,10 +130,8 @@ TEST(Crea, EveryCreatedSchemaHasOneSolutionItsSymmetryAndEnoughGivens) {
   int rimesse = 0;
   for (std::uint64_t seme = 1; seme <= 200; ++seme) {
     SCOPED_TRACE(seme);
-    ScriptedPlatform piattaforma(seme);
-    Gioco g(piattaforma);
-    CollegaEventi(g);
-    Form_Load(g);
+    test::Partita p(seme);
+    Gioco& g = *p;
     g.f.mCrea.onClick();
     const StatoCreazione& cr = g.creazione;
     const std::string schema = SchemaSullaGriglia(g);
@@ -187,10 +185,8 @@ TEST(Crea, EndsEvenWhenNothingCanBeKept) {
   int dalLimite = 0;
   for (std::uint64_t seme = 1; seme <= 5; ++seme) {
     SCOPED_TRACE(seme);
-    ScriptedPlatform piattaforma(seme);
-    Gioco g(piattaforma);
-    CollegaEventi(g);
-    Form_Load(g);
+    test::Partita p(seme);
+    Gioco& g = *p;
     g.creazione.MinDati = g.creazione.MaxDati = 17;
     g.f.mCrea.onClick();
     const StatoCreazione& cr = g.creazione;
