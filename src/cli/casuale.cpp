@@ -184,13 +184,14 @@ std::string ControllaNulla(Gioco& g, const DopoEvento& e) {
          " ha cambiato: " + d;
 }
 
-// A created game, while the window bears its name: its givens are its solution's digits, and a
-// cell is empty exactly when the cell its symmetry pairs it with is.
+// A created game, until the next reset: its givens are its solution's digits, and a cell is empty
+// exactly when the cell its symmetry pairs it with is.
 std::string ControllaCreato(Gioco& g, const DopoEvento&) {
+  if (!g.partita.SchemaCreato) return {};
   const StatoCreazione& cr = g.creazione;
-  if (cr.NomeSchema.size() != 10 || cr.NomeSchema.compare(6, 2, "Cr") != 0 ||
-      g.f.caption != std::string(kTitoloFinestra) + " - " + cr.NomeSchema)
-    return {};
+  if (cr.NumModello < 1 || cr.NumModello > 6) return "schema creato senza modello";
+  if (g.f.caption != std::string(kTitoloFinestra) + " - " + cr.NomeSchema)
+    return "il titolo non porta il nome dello schema creato " + cr.NomeSchema;
   const auto& soluzione = cr.Modelli[cr.NumModello];
   auto data = [&g](int c) { return g.HaValore(c) && g.griglia.Orig[c] == Origine::Nera; };
   for (int c = 0; c < kCelle; ++c) {

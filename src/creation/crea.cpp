@@ -206,6 +206,7 @@ void mCrea_click(Gioco& g) {
       NomeCreato(g.verifica.ValutazioneTesto, cr.NumSchemi, cr.NumModello, cr.Simmetria);
   g.f.caption = std::string(kTitoloFinestra) + " - " + cr.NomeSchema;
   cr.InCreazione = false;
+  g.partita.SchemaCreato = true;
   Gioca_Click(g);
 }
 

@@ -173,6 +173,8 @@ struct StatoPartita {
   Colore SfondoCursore = kBianco;
   // Trial options cv1 loaded beyond member 0.
   int NumOpzioniTentativo = 0;
+  // The game on the grid was made by "Crea un Sudoku nuovo" (its solution is the creation's).
+  bool SchemaCreato = false;
   bool operator==(const StatoPartita&) const = default;
 };
 

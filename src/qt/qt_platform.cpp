@@ -141,9 +141,17 @@ double QtPlatform::secondsSinceMidnight() {
 }
 
 void QtPlatform::randomize() {
+  // Calls a few microseconds apart read the same clock: a count of the calls and the last draw
+  // go into the seed too, so that each call starts a sequence of its own.
   const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
-  std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
-                     static_cast<std::uint32_t>(QCoreApplication::applicationPid())};
+  const std::uint64_t prima = rng_();
+  ++semine_;
+  std::seed_seq seed{static_cast<std::uint32_t>(now),
+                     static_cast<std::uint32_t>(now >> 32),
+                     static_cast<std::uint32_t>(QCoreApplication::applicationPid()),
+                     static_cast<std::uint32_t>(semine_),
+                     static_cast<std::uint32_t>(prima),
+                     static_cast<std::uint32_t>(prima >> 32)};
   rng_.seed(seed);
 }
 

@@ -48,6 +48,7 @@ class QtPlatform : public Platform {
   QElapsedTimer sincePump_;
   bool pumping_ = false;
   std::mt19937_64 rng_;
+  std::uint64_t semine_ = 0;
 };
 
 // "Sudoku (*.sud)|*.sud" (pairs of description and pattern) as Qt's name filters.

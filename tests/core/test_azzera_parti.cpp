@@ -77,6 +77,7 @@ void SporcaPartiDelGioco(Gioco& g) {
   p.Cursore = 30;
   p.SfondoCursore = kGialloCursore;
   p.NumOpzioniTentativo = 2;
+  p.SchemaCreato = true;
 }
 
 TEST(Azzera, EmptiesEveryPerGamePartWhateverItHeld) {

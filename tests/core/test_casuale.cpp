@@ -7,6 +7,7 @@
 #include "cli/casuale.h"
 #include "cli/cli.h"
 #include "cli/sessione.h"
+#include "creation/crea.h"
 #include "model/celle.h"
 #include "risolutore.h"
 #include "ui/finestra.h"
@@ -182,6 +183,49 @@ TEST(Invarianti, EachCheckCatchesItsFaultAndAcceptsWhatTheProgramDoes) {
     e.irraggiungibile = caso.irraggiungibile;
     e.ignorato = caso.ignorato;
     e.nonDisponibile = caso.nonDisponibile;
+    EXPECT_EQ(PrimoGuasto(g, e), caso.atteso);
+  }
+}
+
+// A created game keeps its solution's digits as givens and its symmetry, until a reset.
+TEST(Invarianti, ACreatedGameKeepsItsSolutionAndItsSymmetry) {
+  struct CasoCreato {
+    const char* descrizione;
+    std::function<void(Gioco&)> cambia;
+    const char* atteso;
+  };
+  auto soluzione = [](const Gioco& g, int c) {
+    return g.creazione.Modelli[g.creazione.NumModello][c / 9][c % 9];
+  };
+  const std::vector<CasoCreato> casi = {
+      {"as created", [](Gioco&) {}, ""},
+      {"a given that is not the solution's",
+       [&](Gioco& g) {
+         const int c = PrimaPiena(g);
+         ImpostaValore(g, c, soluzione(g, c) == '9' ? '1' : soluzione(g, c) + 1, Origine::Nera);
+       },
+       "schema creato"},
+      {"a given whose partner is empty",
+       [&](Gioco& g) {
+         int c = 0;
+         while (g.HaValore(c) || Partner(c, g.creazione.Simmetria) == c) ++c;
+         Piazza(g, c, soluzione(g, c));
+         g.griglia.Orig[c] = Origine::Nera;
+       },
+       "schema creato"},
+      {"the reset ends the created game", [](Gioco& g) { g.f.Azzera.onClick(); }, ""},
+  };
+  for (const CasoCreato& caso : casi) {
+    SCOPED_TRACE(caso.descrizione);
+    std::ostringstream out, err;
+    Sessione s(out, err, 3);
+    ASSERT_EQ(s.Riga("clic mCrea"), kSessioneOk);
+    Gioco& g = s.gioco();
+    ASSERT_TRUE(g.partita.SchemaCreato);
+    const Istantanea prima = Istantanea::Di(g, false);
+    caso.cambia(g);
+    DopoEvento e;
+    e.prima = &prima;
     EXPECT_EQ(PrimoGuasto(g, e), caso.atteso);
   }
 }

@@ -8,10 +8,13 @@
 #include <QStatusBar>
 #include <QtTest>
 #include <functional>
+#include <set>
 #include <tuple>
 #include <vector>
 
+#include "creation/modelli.h"
 #include "qt/program.h"
+#include "qt/qt_platform.h"
 #include "qt/widgets.h"
 #include "ui/finestra.h"
 
@@ -54,6 +57,7 @@ class TestFinestra : public QObject {
   void fileFiltersBecomeQtNameFilters();
   void whatIsNotBuiltYetSaysSo();
   void creatingASchemaOpensAGame();
+  void theClockSeedsDrawEveryTemplateWithEverySymmetry();
 };
 
 void TestFinestra::afterStartUpTheWidgetsShowTheReset() {
@@ -459,6 +463,19 @@ void TestFinestra::creatingASchemaOpensAGame() {
   QCOMPARE(Label(p, "Fatti")->text(), QString::number(date));
   QVERIFY(p.window().windowTitle().contains(QStringLiteral("Cr")));
   QVERIFY(!p.window().action("mCrea")->isEnabled());
+}
+
+// The creation seeds the random source three times within microseconds: each seeding must start
+// a sequence of its own, or the symmetry would follow from the template.
+void TestFinestra::theClockSeedsDrawEveryTemplateWithEverySymmetry() {
+  orv::QtPlatform piattaforma;
+  std::set<std::pair<int, int>> coppie;
+  for (int i = 0; i < 400 && coppie.size() < 18; ++i) {
+    orv::Gioco g(piattaforma);
+    orv::GeneraSoluzione(g);
+    coppie.insert({g.creazione.NumModello, g.creazione.Simmetria});
+  }
+  QCOMPARE(coppie.size(), std::size_t{18});
 }
 
 QTEST_MAIN(TestFinestra)
