@@ -125,7 +125,7 @@ void RigaColImprigionaMaschere(Gioco& g) {
 }  // namespace
 
 void QuadroImprigiona(Gioco& g) {
-  if (!g.tecniche.SoloTesti && g.griglia.Can.tuttiCanonici()) return QuadroImprigionaMaschere(g);
+  if (MaschereFedeli(g)) return QuadroImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int q = 18; q < kZone; ++q) {
     TabellaCandidati t;
@@ -162,7 +162,7 @@ void QuadroImprigiona(Gioco& g) {
 }
 
 void RigaColImprigiona(Gioco& g) {
-  if (!g.tecniche.SoloTesti && g.griglia.Can.tuttiCanonici()) return RigaColImprigionaMaschere(g);
+  if (MaschereFedeli(g)) return RigaColImprigionaMaschere(g);
   const TabellaZone& zona = Zona();
   for (int l = 0; l < 18; ++l) {
     TabellaCandidati t;

@@ -37,11 +37,10 @@ struct Posizioni {
   }
 };
 
-// `n` is the size of the subsets searched: below 3 any count above 2 reads as 3. `soloTesti`:
-// the texts are read even when the masks would do (OpzioniTecniche).
-Posizioni TabellaPosizioni(const Gioco& g, int z, int n, bool soloTesti) {
+// `n` is the size of the subsets searched: below 3 any count above 2 reads as 3.
+Posizioni TabellaPosizioni(const Gioco& g, int z, int n) {
   Posizioni t;
-  if (!soloTesti && g.griglia.Can.tuttiCanonici()) {
+  if (MaschereFedeli(g)) {
     // Texts in the program's form list each digit once, so the counts are numbers of cells:
     // which digits the empty cells list once, twice, or more often, all digits at a time, and
     // their positions from the masks the candidate texts keep per zone.
@@ -199,7 +198,7 @@ bool GruppoNascosto(Gioco& g, int z, int N, ElencoPosizioni& ep) {
 
 // Hidden pairs of zone z: equal cells on adjacent rows. Search mode stops at the first cell that
 // the pair reduces; apply mode reduces every cell of every pair. True when the call is over.
-bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec, bool soloTesti) {
+bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec) {
   for (int i = 0; i + 1 < ec.n; ++i) {
     const int r1 = ec.riga[i], r2 = ec.riga[i + 1];
     if (ElencoCoppie::Celle(r1) != ElencoCoppie::Celle(r2)) continue;
@@ -212,8 +211,8 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec, bool soloTesti) {
     for (int k = 0; k < 2; ++k) {
       const int c = celle[k];
       // A text in the program's form is D exactly when its digits are the pair's.
-      const bool perMaschera = !soloTesti && g.griglia.Can.canonico(c);
-      if (perMaschera ? g.griglia.Can.maschera(c) == coppia : g.griglia.Can[c] == D) continue;
+      if (MaschereFedeli(g, c) ? g.griglia.Can.maschera(c) == coppia : g.griglia.Can[c] == D)
+        continue;
       if (!g.ricerca.SoloRicerca) {
         g.ricerca.Trovata = true;
         g.griglia.Can.setDaMaschera(c, coppia);
@@ -242,11 +241,10 @@ bool CoppieNascoste(Gioco& g, int z, const ElencoCoppie& ec, bool soloTesti) {
 void Nascosti(Gioco& g, int n) {
   if (n < 1 || n > 4) return;
   MemoriaZone memoria(g, RicercaZona::Nascosti, n);
-  const bool soloTesti = g.tecniche.SoloTesti;
   for (int z = 0; z < kZone; ++z) {
     if (memoria.gia(z)) continue;
     const std::array<int, 9>& zona = Zona()[z];
-    const Posizioni t = TabellaPosizioni(g, z, n, soloTesti);
+    const Posizioni t = TabellaPosizioni(g, z, n);
     ElencoCoppie ec;
     ElencoPosizioni ep;
     for (unsigned cifre = t.cifre; cifre != 0; cifre &= cifre - 1) {
@@ -278,7 +276,7 @@ void Nascosti(Gioco& g, int n) {
     }
     if (n >= 3) {
       if (GruppoNascosto(g, z, n, ep)) return;
-    } else if (CoppieNascoste(g, z, ec, soloTesti)) {
+    } else if (CoppieNascoste(g, z, ec)) {
       return;
     }
     memoria.nulla(z);

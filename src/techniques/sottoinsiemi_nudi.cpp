@@ -59,8 +59,7 @@ struct TestiZona {
   }
 };
 
-// `soloTesti`: the texts are compared even when the masks would do (OpzioniTecniche).
-TestiZona TestiDellaZona(const Gioco& g, int z, bool soloTesti) {
+TestiZona TestiDellaZona(const Gioco& g, int z) {
   TestiZona t;
   for (int j = 0; j < 9; ++j) {
     const int c = Zona()[z][j];
@@ -68,7 +67,7 @@ TestiZona TestiDellaZona(const Gioco& g, int z, bool soloTesti) {
     t.maschera[j] = g.griglia.Can.maschera(c);
   }
   for (int k = 2; k <= 4; ++k) t.lunghe[k] = g.griglia.Can.conLunghezza(z, k);
-  t.canonici = !soloTesti && g.griglia.Can.tuttiCanonici();
+  t.canonici = MaschereFedeli(g);
   return t;
 }
 
@@ -288,8 +287,8 @@ bool PrimoPuro(const TestiZona& t, int k, Gruppo& gr) {
 }
 
 // Naked pairs (n = 2) or triples (n = 3) of zone z. True when the call is over.
-bool ZonaNudi(Gioco& g, int z, int n, bool soloTesti) {
-  const TestiZona t = TestiDellaZona(g, z, soloTesti);
+bool ZonaNudi(Gioco& g, int z, int n) {
+  const TestiZona t = TestiDellaZona(g, z);
   if (n == 2) {
     // Only the first pair of the zone is tried.
     Gruppo gr;
@@ -301,8 +300,8 @@ bool ZonaNudi(Gioco& g, int z, int n, bool soloTesti) {
 
 // 3 for 3 (n = 3), 4 for 4 (n = 4) or the pure quads (n = 5) of zone z. True when the call is
 // over.
-bool ZonaTerneQuaterne(Gioco& g, int z, int n, bool soloTesti) {
-  const TestiZona t = TestiDellaZona(g, z, soloTesti);
+bool ZonaTerneQuaterne(Gioco& g, int z, int n) {
+  const TestiZona t = TestiDellaZona(g, z);
   if (n == 3) {
     // Pure triples: only the first of the zone is tried.
     Gruppo gr;
@@ -334,13 +333,12 @@ bool ZonaTerneQuaterne(Gioco& g, int z, int n, bool soloTesti) {
 void CandidatiCaselle(Gioco& g, int n) {
   if (n != 2 && n != 3) return;
   MemoriaZone memoria(g, RicercaZona::Nudi, n);
-  const bool soloTesti = g.tecniche.SoloTesti;
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
     const unsigned due = g.griglia.Can.conLunghezza(z, 2);
     if (ContaBit(n == 2 ? due : due | g.griglia.Can.conLunghezza(z, 3)) < n) continue;
     if (memoria.gia(z)) continue;
-    if (ZonaNudi(g, z, n, soloTesti)) return;
+    if (ZonaNudi(g, z, n)) return;
     memoria.nulla(z);
   }
 }
@@ -348,7 +346,6 @@ void CandidatiCaselle(Gioco& g, int n) {
 void TerneQuaterne(Gioco& g, int n) {
   if (n < 3 || n > 5) return;
   MemoriaZone memoria(g, RicercaZona::TerneQuaterne, n);
-  const bool soloTesti = g.tecniche.SoloTesti;
   for (int z = 0; z < kZone; ++z) {
     // A zone with too few cells of the right length holds no group.
     const unsigned lunghe = n == 3   ? g.griglia.Can.conLunghezza(z, 3)
@@ -358,7 +355,7 @@ void TerneQuaterne(Gioco& g, int n) {
                                      : g.griglia.Can.conLunghezza(z, 4);
     if (ContaBit(lunghe) < (n == 3 ? 3 : 4)) continue;
     if (memoria.gia(z)) continue;
-    if (ZonaTerneQuaterne(g, z, n, soloTesti)) return;
+    if (ZonaTerneQuaterne(g, z, n)) return;
     memoria.nulla(z);
   }
 }

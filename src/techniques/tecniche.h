@@ -10,6 +10,15 @@
 
 namespace orv {
 
+// Whether a technique may read the masks beside the candidate texts instead of the texts: all of
+// them, or the text of cell c, in the program's form, and the test switch not asking for texts.
+inline bool MaschereFedeli(const Gioco& g) {
+  return !g.tecniche.SoloTesti && g.griglia.Can.tuttiCanonici();
+}
+inline bool MaschereFedeli(const Gioco& g, int c) {
+  return !g.tecniche.SoloTesti && g.griglia.Can.canonico(c);
+}
+
 // Tries the methods in the order of g.tabelle.Priorita and stops at the first that finds a move.
 void CercaMossa(Gioco& g);
 
