@@ -178,6 +178,16 @@ constexpr bool CatalogoCoerente() {
 }
 static_assert(CatalogoCoerente());
 
+// The methods of the first pass, by their places.
+constexpr int kPostiPrimoPasso = 12;
+constexpr std::array<const Metodo*, kPostiPrimoPasso> kPrimoPasso = [] {
+  std::array<const Metodo*, kPostiPrimoPasso> v{};
+  for (const Metodo& m : kCatalogo)
+    if (m.passo > 0) v[m.passo - 1] = &m;
+  return v;
+}();
+static_assert(std::ranges::none_of(kPrimoPasso, [](const Metodo* m) { return m == nullptr; }));
+
 // Every code once, the trial code last: what the replay looks up for each of its moves.
 constexpr int kNumeroCodici = 19;
 constexpr std::array<CodiceMetodo, kNumeroCodici> kCodici = [] {
@@ -203,15 +213,7 @@ std::span<const Metodo, kNumeroMetodi> Catalogo() {
 }
 
 std::span<const Metodo* const> PrimoPasso() {
-  static const std::vector<const Metodo*> ordine = [] {
-    std::vector<const Metodo*> v;
-    for (const Metodo& m : kCatalogo)
-      if (m.passo > 0) v.push_back(&m);
-    std::sort(v.begin(), v.end(),
-              [](const Metodo* a, const Metodo* b) { return a->passo < b->passo; });
-    return v;
-  }();
-  return ordine;
+  return kPrimoPasso;
 }
 
 const Metodo* MetodoDellaChiave(std::string_view chiave) {

@@ -130,9 +130,8 @@ Passo Iterazione(Gioco& g) {
     return Passo::Trovato;
   }
 
-  // The rest of the pass in the catalogue's order.
-  for (const Metodo* m : PrimoPasso()) {
-    if (m->passo <= 2) continue;
+  // The rest of the pass in the catalogue's order, after the two places run above.
+  for (const Metodo* m : PrimoPasso().subspan(2)) {
     m->ricerca(g);
     // The techniques mark the cells they work on; nothing of that must stay.
     SfondiBianchi(g);
