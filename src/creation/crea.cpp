@@ -28,7 +28,6 @@ void NuovaSoluzione(Gioco& g) {
   cr.NumRimosse = 0;
   cr.CopiaValida = false;
   cr.Ripristini = 0;
-  cr.SchemaNuovo.fill(std::string(9, ' '));
   GeneraSoluzione(g);
   cr.SchemaNuovo = cr.Modelli[cr.NumModello];
 }
@@ -67,20 +66,22 @@ bool RimuoviCoppia(Gioco& g) {
   return true;
 }
 
-// The last removal undone: the cell and its partner get their solution digits back.
+// The last cell removed gets back the digit recorded with it.
+void RimettiCella(Gioco& g) {
+  StatoCreazione& cr = g.creazione;
+  --cr.NumRimosse;
+  const int k = cr.CaselleRimosse[cr.NumRimosse];
+  cr.SchemaNuovo[k / 9][k % 9] = cr.CifreRimosse[cr.NumRimosse];
+  ++cr.Ripristini;
+}
+
+// The last removal undone: its cell, and the partner removed just before it.
 void RimettiUltima(Gioco& g) {
   StatoCreazione& cr = g.creazione;
   cr.UltimaRimossa = cr.NumRimosse - 1;
   const int k = cr.CaselleRimosse[cr.UltimaRimossa];
-  const std::string& soluzione = cr.Modelli[cr.NumModello][k / 9];
-  cr.SchemaNuovo[k / 9][k % 9] = soluzione[k % 9];
-  --cr.NumRimosse;
-  ++cr.Ripristini;
-  if (const int p = Partner(k, cr.Simmetria); p != k) {
-    cr.SchemaNuovo[p / 9][p % 9] = cr.Modelli[cr.NumModello][p / 9][p % 9];
-    --cr.NumRimosse;
-    ++cr.Ripristini;
-  }
+  RimettiCella(g);
+  if (Partner(k, cr.Simmetria) != k) RimettiCella(g);
   MostraRimaste(g);
 }
 
