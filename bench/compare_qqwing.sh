@@ -17,23 +17,7 @@ rounds=${ROUNDS:-3}
 
 # shellcheck source=bench/comune.sh
 . bench/comune.sh
-if [ ! -x "$cli" ]; then
-  echo "compare_qqwing: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
-  exit 2
-fi
-
-# Best of $rounds wall times of one command, standard output thrown away.
-best() {
-  local best="" t0 t1 t
-  for _ in $(seq "$rounds"); do
-    t0=$(now)
-    "$@" >/dev/null || true
-    t1=$(now)
-    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')
-    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
-  done
-  echo "$best"
-}
+richiedi_cli
 
 n=$(grep -c . "$data")
 ours=$(best "$cli" verifica --csv "$data")

@@ -16,27 +16,11 @@ n=${SCHEMI:-20}
 
 # shellcheck source=bench/comune.sh
 . bench/comune.sh
-if [ ! -x "$cli" ]; then
-  echo "compare_qqwing_crea: $cli missing; build first (make bench or cmake --build $BUILD)" >&2
-  exit 2
-fi
+richiedi_cli
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-
-# Best of $rounds wall times of one command, standard output thrown away; the folder is emptied
-# before each round so that every round writes the same files.
-best() {
-  local best="" t0 t1 t
-  for _ in $(seq "$rounds"); do
-    rm -f "$dir"/*.sud
-    t0=$(now)
-    "$@" >/dev/null || true
-    t1=$(now)
-    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f", b - a }')
-    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
-  done
-  echo "$best"
-}
+# Every round writes the same files into an empty folder.
+prima_del_giro() { rm -f "$dir"/*.sud; }
 
 ours=$(best "$cli" crea "$n" --cartella "$dir")
 theirs=$(best qqwing --generate "$n" --difficulty expert --symmetry rotate180 --one-line)
