@@ -23,16 +23,6 @@ const char* const kUso =
     "     orvento-cli verifica [--csv] [--mosse] [--soluzione] [--thread N] FILE...\n"
     "     orvento-cli crea N [--cartella DIR] [--seme S]\n";
 
-// A whole number written in digits alone, or nullopt.
-std::optional<std::uint64_t> Numero(const std::string& s) {
-  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  try {
-    return std::stoull(s);
-  } catch (...) {
-    return std::nullopt;
-  }
-}
-
 int ComandoSessione(const std::vector<std::string>& args) {
   std::uint64_t seme = 1;
   std::optional<std::uint64_t> casuale;
@@ -43,14 +33,14 @@ int ComandoSessione(const std::vector<std::string>& args) {
         std::cerr << "orvento-cli: --seme vuole un numero\n";
         return 2;
       }
-      const std::optional<std::uint64_t> n = Numero(args[++i]);
+      const std::optional<std::uint64_t> n = NumeroIntero(args[++i]);
       if (!n) {
         std::cerr << "orvento-cli: seme non valido: " << args[i] << "\n";
         return 2;
       }
       seme = *n;
     } else if (args[i] == "--casuale") {
-      if (i + 1 >= args.size() || !(casuale = Numero(args[++i])) || *casuale == 0) {
+      if (i + 1 >= args.size() || !(casuale = NumeroIntero(args[++i])) || *casuale == 0) {
         std::cerr << "orvento-cli: --casuale vuole il numero di eventi\n";
         return 2;
       }
@@ -101,6 +91,15 @@ int ComandoSessione(const std::vector<std::string>& args) {
 }
 
 }  // namespace
+
+std::optional<std::uint64_t> NumeroIntero(const std::string& s) {
+  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  try {
+    return std::stoull(s);
+  } catch (...) {
+    return std::nullopt;
+  }
+}
 
 int MainCli(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <optional>
 
+#include "cli/cli.h"
 #include "creation/crea.h"
 #include "model/azzera.h"
 #include "model/registro.h"
@@ -15,12 +16,6 @@ namespace orv {
 namespace {
 
 constexpr const char* kUsoCrea = "uso: orvento-cli crea N [--cartella DIR] [--seme S]\n";
-
-std::optional<std::uint64_t> Intero(const std::string& s) {
-  if (s.empty() || s.size() > 18 || s.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  return std::stoull(s);
-}
 
 // A file of the folder that does not exist yet: NAME.sud, else NAME-2.sud, NAME-3.sud ...
 std::filesystem::path NuovoFile(const std::filesystem::path& cartella, const std::string& nome) {
@@ -46,14 +41,14 @@ int ComandoCrea(const std::vector<std::string>& args, std::ostream& out, std::os
       const std::string& v = args[++i];
       if (a == "--cartella") {
         cartella = v;
-      } else if (const auto n = Intero(v)) {
+      } else if (const auto n = NumeroIntero(v)) {
         seme = *n;
       } else {
         err << "orvento-cli: seme non valido: " << v << "\n";
         return 2;
       }
     } else if (!quanti) {
-      quanti = Intero(a);
+      quanti = NumeroIntero(a);
       if (!quanti || *quanti == 0 || *quanti > 100000) {
         err << "orvento-cli: crea vuole il numero di schemi (da 1 a 100000)\n" << kUsoCrea;
         return 2;

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <thread>
 
+#include "cli/cli.h"
 #include "model/celle.h"
 #include "model/gioco.h"
 #include "toolkit/scripted_platform.h"
@@ -335,18 +336,13 @@ int ComandoVerifica(const std::vector<std::string>& args, std::ostream& out, std
     } else if (a == "--soluzione") {
       o.soluzione = true;
     } else if (a == "--thread") {
-      int n = 0;
-      if (i + 1 < args.size()) {
-        const std::string& v = args[++i];
-        n = v.size() <= 3 && v.find_first_not_of("0123456789") == std::string::npos && !v.empty()
-                ? std::stoi(v)
-                : 0;
-      }
-      if (n < 1 || n > kMaxThread)
+      const std::optional<std::uint64_t> n =
+          i + 1 < args.size() ? NumeroIntero(args[++i]) : std::nullopt;
+      if (!n || *n < 1 || *n > static_cast<std::uint64_t>(kMaxThread))
         return err << "orvento-cli: --thread vuole un numero da 1 a " << kMaxThread << '\n'
                    << kUsoVerifica,
                2;
-      o.thread = n;
+      o.thread = static_cast<int>(*n);
     } else if (a.size() > 1 && a[0] == '-') {
       return err << "orvento-cli: opzione sconosciuta: " << a << '\n' << kUsoVerifica, 2;
     } else {
