@@ -252,15 +252,8 @@ Istantanea Istantanea::Di(Gioco& g, bool completa) {
   }
   s.occupato = g.Occupato;
   if (completa)
-    s.modello = Modello{g.griglia,
-                        g.registro,
-                        g.verifica,
-                        g.ricerca,
-                        g.partita,
-                        g.tabelle.Priorita,
-                        g.creazione.InCreazione,
-                        g.creazione.CreazioneFallita,
-                        g.file.NomeFile};
+    s.modello = Modello{g.griglia, g.registro,         g.verifica,  g.ricerca,
+                        g.partita, g.tabelle.Priorita, g.creazione, g.file};
   return s;
 }
 
@@ -287,15 +280,14 @@ std::string Istantanea::Differenza(const Istantanea& d) const {
   if (!modello || !d.modello) return {};
   const Modello& a = *modello;
   const Modello& b = *d.modello;
-  for (const Parte& p :
-       {Parte{"griglia", a.griglia == b.griglia},
-        {"registro", a.registro == b.registro},
-        {"verifica", a.verifica == b.verifica},
-        {"ricerca", a.ricerca == b.ricerca},
-        {"partita", a.partita == b.partita},
-        {"Priorita", a.priorita == b.priorita},
-        {"creazione", a.inCreazione == b.inCreazione && a.creazioneFallita == b.creazioneFallita},
-        {"NomeFile", a.nomeFile == b.nomeFile}})
+  for (const Parte& p : {Parte{"griglia", a.griglia == b.griglia},
+                         {"registro", a.registro == b.registro},
+                         {"verifica", a.verifica == b.verifica},
+                         {"ricerca", a.ricerca == b.ricerca},
+                         {"partita", a.partita == b.partita},
+                         {"Priorita", a.priorita == b.priorita},
+                         {"creazione", a.creazione == b.creazione},
+                         {"file", a.file == b.file}})
     if (!p.uguale) return p.nome;
   return {};
 }

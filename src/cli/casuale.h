@@ -54,9 +54,8 @@ struct Istantanea {
     StatoRicerca ricerca;
     StatoPartita partita;
     std::array<std::string, kVociPriorita> priorita;
-    bool inCreazione = false;
-    bool creazioneFallita = false;
-    std::string nomeFile;
+    StatoCreazione creazione;
+    StatoFile file;
   };
   std::optional<Modello> modello;
 

@@ -212,12 +212,14 @@ struct StatoCreazione {
   // Running number of the new schemas of this program run, and the current schema's name.
   int NumSchemi = 0;
   std::string NomeSchema;
+  bool operator==(const StatoCreazione&) const = default;
 };
 
 // The names of the game file and of the help file.
 struct StatoFile {
   std::string NomeFile = " ";
   std::string FileGuida;
+  bool operator==(const StatoFile&) const = default;
 };
 
 // The grid's geometry (twips) and the two cell font sizes.
